@@ -1,0 +1,199 @@
+#include "runtime/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "runtime/integer_text.h"
+#include "runtime/io_error.h"
+#include "runtime/write_all.h"
+
+namespace runtime {
+namespace {
+
+constexpr char kCtrlZ = 26;
+
+bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+bool IsBlankOrControl(int c) { return c >= 0 && c <= 32; }
+
+}  // namespace
+
+int DeleteFile(const std::string& name) {
+  if (::unlink(name.c_str()) == 0) return 0;
+  return ErrorNumberOf(errno);
+}
+
+TextFile::~TextFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+int TextFile::OpenForReading(const std::string& name) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  mode_ = Mode::Closed;
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ErrorNumberOf(errno);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return 5;
+  }
+  fd_ = fd;
+  mode_ = Mode::Input;
+  buffer_.clear();
+  position_ = 0;
+  return 0;
+}
+
+void TextFile::Rewrite(const std::string& name) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  mode_ = Mode::Closed;
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) IoErrorStop(ErrorNumberOf(errno));
+  fd_ = fd;
+  mode_ = Mode::Output;
+  buffer_.clear();
+  buffer_.reserve(kWriteBlock);
+}
+
+void TextFile::RequireInput() {
+  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
+  if (mode_ != Mode::Input) IoErrorStop(kFileNotOpenForInput);
+}
+
+void TextFile::RequireOutput() {
+  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
+  if (mode_ != Mode::Output) IoErrorStop(kFileNotOpenForOutput);
+}
+
+bool TextFile::Fill() {
+  if (position_ < buffer_.size()) return true;
+  buffer_.resize(kReadBlock);
+  position_ = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer_.data(), kReadBlock);
+    if (n >= 0) {
+      buffer_.resize(static_cast<size_t>(n));
+      return n > 0;
+    }
+    if (errno == EINTR) continue;
+    buffer_.clear();
+    if (errno == EPIPE) return false;  // a broken pipe reads as the end of the file
+    IoErrorStop(ErrorNumberOf(errno, Transfer::Read));
+  }
+}
+
+int TextFile::Peek() {
+  if (!Fill()) return -1;
+  return static_cast<unsigned char>(buffer_[position_]);
+}
+
+bool TextFile::Eof() {
+  RequireInput();
+  const int c = Peek();
+  return c < 0 || c == kCtrlZ;
+}
+
+Text TextFile::ReadLine() {
+  RequireInput();
+  std::string line;
+  while (line.size() < Text::kMaxLength) {
+    const int c = Peek();
+    if (c < 0 || c == kCtrlZ || IsLineEnd(c)) break;
+    // Take the whole run of ordinary bytes in the buffer at once.
+    const size_t room = Text::kMaxLength - line.size();
+    size_t end = position_;
+    while (end < buffer_.size() && end - position_ < room) {
+      const char b = buffer_[end];
+      if (b == kCtrlZ || IsLineEnd(static_cast<unsigned char>(b))) break;
+      ++end;
+    }
+    line.append(buffer_, position_, end - position_);
+    position_ = end;
+  }
+  return Text(line);
+}
+
+void TextFile::SkipLine() {
+  RequireInput();
+  for (;;) {
+    const int c = Peek();
+    if (c < 0 || c == kCtrlZ) return;
+    ++position_;
+    if (c == '\n') return;
+    if (c == '\r') {
+      if (Peek() == '\n') ++position_;
+      return;
+    }
+  }
+}
+
+Text TextFile::TakeLine() {
+  Text line = ReadLine();
+  SkipLine();
+  return line;
+}
+
+std::optional<char> TextFile::ReadChar() {
+  RequireInput();
+  if (!Fill()) return std::nullopt;
+  return buffer_[position_++];
+}
+
+int32_t TextFile::ReadInteger() {
+  RequireInput();
+  int c = Peek();
+  while (c >= 0 && c != kCtrlZ && IsBlankOrControl(c)) {
+    ++position_;
+    c = Peek();
+  }
+  std::string token;
+  while (c >= 0 && !IsBlankOrControl(c) && token.size() < Text::kMaxLength) {
+    token += static_cast<char>(c);
+    ++position_;
+    c = Peek();
+  }
+  if (token.empty()) return 0;
+  const std::optional<int32_t> value = TextToInteger(token);
+  if (!value) IoErrorStop(kInvalidNumber);
+  return *value;
+}
+
+void TextFile::Write(std::string_view s) {
+  RequireOutput();
+  while (!s.empty()) {
+    const size_t room = kWriteBlock - buffer_.size();
+    const size_t take = s.size() < room ? s.size() : room;
+    buffer_.append(s.substr(0, take));
+    s.remove_prefix(take);
+    if (buffer_.size() == kWriteBlock) Flush();
+  }
+}
+
+void TextFile::WriteLine(std::string_view s) {
+  Write(s);
+  Write("\r\n");
+}
+
+void TextFile::Flush() {
+  RequireOutput();
+  const int error = WriteAll(fd_, buffer_);
+  buffer_.clear();
+  if (error != 0) IoErrorStop(error);
+}
+
+void TextFile::Close() {
+  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
+  if (mode_ == Mode::Output) Flush();
+  const int fd = fd_;
+  fd_ = -1;
+  mode_ = Mode::Closed;
+  buffer_.clear();
+  position_ = 0;
+  if (::close(fd) != 0 && errno != EINTR) IoErrorStop(ErrorNumberOf(errno, Transfer::Write));
+}
+
+}  // namespace runtime

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs, from Debian's packages, what building and testing Dealmint needs.
+# Run as root on Debian 12; packages already present are left as they are.
+set -eu
+packages="g++ cmake make libdds-dev libgtest-dev libgmock-dev"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi

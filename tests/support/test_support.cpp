@@ -1,0 +1,74 @@
+#include "tests/support/test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace test_support {
+
+ScopedTempDir::ScopedTempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "dealmint-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+ScopedTempDir::~ScopedTempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ShellQuote(const std::string& s) {
+  std::string quoted = "'";
+  for (const char c : s) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+RunResult RunIn(const std::filesystem::path& dir, const std::string& command) {
+  std::fflush(nullptr);
+  const std::string full = "cd " + ShellQuote(dir.string()) + " && " + command;
+  FILE* pipe = popen(full.c_str(), "r");
+  if (pipe == nullptr) throw std::runtime_error("popen failed");
+  RunResult result;
+  char block[4096];
+  size_t n = 0;
+  while ((n = std::fread(block, 1, sizeof block, pipe)) > 0) result.output.append(block, n);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  return result;
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + file.string());
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::filesystem::path TestData(const std::string& name) {
+  return std::filesystem::path(TEST_DATA_DIR) / name;
+}
+
+std::filesystem::path CorpusDir() { return std::filesystem::path(CORPUS_DIR); }
+
+void StdoutToStderr() {
+  std::fflush(stdout);
+  dup2(STDERR_FILENO, STDOUT_FILENO);
+}
+
+}  // namespace test_support
