@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 namespace runtime {
 namespace {
@@ -26,10 +27,19 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
   const std::vector<char*> argv = PointerArray(argv_strings);
   const std::vector<char*> envp = PointerArray(environment);
   ProgramOutcome outcome;
+  // Signals this process ignores (SIGPIPE) would stay ignored in the child.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGPIPE);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;
-  if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-    return outcome;
-  }
+  const int spawned =
+      posix_spawnp(&pid, program.c_str(), nullptr, &attributes, argv.data(), envp.data());
+  posix_spawnattr_destroy(&attributes);
+  if (spawned != 0) return outcome;
   outcome.started = true;
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) {

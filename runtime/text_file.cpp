@@ -143,7 +143,7 @@ std::optional<char> TextFile::ReadChar() {
   return buffer_[position_++];
 }
 
-int32_t TextFile::ReadInteger() {
+Text TextFile::ReadToken() {
   RequireInput();
   int c = Peek();
   while (c >= 0 && c != kCtrlZ && IsBlankOrControl(c)) {
@@ -156,8 +156,13 @@ int32_t TextFile::ReadInteger() {
     ++position_;
     c = Peek();
   }
+  return Text(token);
+}
+
+int32_t TextFile::ReadInteger() {
+  const Text token = ReadToken();
   if (token.empty()) return 0;
-  const std::optional<int32_t> value = TextToInteger(token);
+  const std::optional<int32_t> value = TextToInteger(token.view());
   if (!value) IoErrorStop(kInvalidNumber);
   return *value;
 }

@@ -47,9 +47,12 @@ class TextFile {
   Text TakeLine();
   // The next byte, line ends included; nothing at the physical end of the file.
   std::optional<char> ReadChar();
-  // Skips every byte of code 32 or less (across lines), then converts the bytes up to
-  // the next one of code 32 or less (at most 255) with TextToInteger. Nothing left
-  // gives 0; bytes that do not convert stop with 106. The terminator is not consumed.
+  // Skips every byte of code 32 or less (across lines; a byte 26 ends the skip as the
+  // end of the file), then takes the bytes up to the next one of code 32 or less, at
+  // most 255. Empty when nothing is left. The terminator is not consumed.
+  Text ReadToken();
+  // ReadToken converted with TextToInteger. Nothing left gives 0; bytes that do not
+  // convert stop with 106.
   int32_t ReadInteger();
 
   // Writing.
