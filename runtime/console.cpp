@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/io_error.h"
+#include "runtime/stop_hook.h"
 #include "runtime/write_all.h"
 
 namespace runtime {
@@ -21,6 +22,9 @@ void ConsoleWriteLine(std::string_view s) {
   ConsoleWrite(line);
 }
 
-void ExitProcess(int code) { _exit(code); }
+void ExitProcess(int code) {
+  RunStopHook(code);
+  _exit(code);
+}
 
 }  // namespace runtime

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "runtime/stop_hook.h"
+
 namespace runtime {
 
 int ErrorNumberOf(int errno_value, Transfer transfer) {
@@ -42,6 +44,7 @@ void IoErrorStopAt(int number, const void* address) {
     if (n <= 0 && errno != EINTR) break;
     if (n > 0) written += static_cast<int>(n);
   }
+  RunStopHook(number);
   _exit(number);
 }
 
