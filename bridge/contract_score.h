@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace bridge {
+
+enum class TDoubleStatus { Undoubled, Doubled, Redoubled };
+enum class TDenomination { Minor, Major, Notrump };
+
+// Duplicate bonuses, [row][vulnerable]: not vulnerable first.
+struct TBonus {
+  int16_t not_vulnerable;
+  int16_t vulnerable;
+  int16_t For(bool is_vulnerable) const { return is_vulnerable ? vulnerable : not_vulnerable; }
+};
+inline constexpr TBonus kGameBonus{300, 500};
+inline constexpr TBonus kGrandSlamBonus{1000, 1500};
+inline constexpr TBonus kSmallSlamBonus{500, 750};
+inline constexpr TBonus kDoubledOvertrick{100, 200};
+inline constexpr TBonus kRedoubledOvertrick{200, 400};
+
+// Declaring side's duplicate score: positive when made, the penalty as a negative number
+// when defeated. Pure; expects level 1..7 and tricks 0..13 and does not check them (a
+// level outside 1..7 is scored by the same formulas, without a slam bonus).
+int16_t ContractScore(int16_t level, TDenomination denomination, TDoubleStatus status,
+                      int16_t tricks, bool vulnerable);
+
+}  // namespace bridge
