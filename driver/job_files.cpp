@@ -1,0 +1,62 @@
+#include "driver/job_files.h"
+
+#include <string>
+
+#include "bridge/chairs.h"
+#include "pbn/hands.h"
+#include "runtime/text_file.h"
+
+namespace driver {
+namespace {
+
+constexpr char kArgumentFile[] = "99Store.txt";
+
+// A chair's four holdings joined by dots, spades first.
+std::string HandLine(char prefix, int16_t chair) {
+  std::string line{prefix, ' '};
+  for (int suit = 1; suit <= 4; ++suit) {
+    if (suit > 1) line += '.';
+    line += pbn::Hands[chair][suit].str();
+  }
+  return line;
+}
+
+}  // namespace
+
+runtime::Text JobFileName(int16_t chair, int16_t strain) {
+  std::string number = std::to_string((chair - 1) * 5 + strain);
+  while (number.size() < 3) number.insert(0, 1, '0');
+  return runtime::Text(std::string(kArgumentFile) + "." + number);
+}
+
+void WriteArgumentFile() {
+  runtime::TextFile file;
+  file.Rewrite(kArgumentFile);
+  for (int16_t chair = 1; chair <= 4; ++chair) {
+    for (int16_t strain = 1; strain <= 5; ++strain) {
+      file.Write("-d -v ");
+      file.WriteLine(JobFileName(chair, strain).view());
+    }
+  }
+  file.Close();
+}
+
+void WriteJobFiles() {
+  // The deal part is the same in all twenty files.
+  const std::string deal = HandLine('w', bridge::kWest) + "\r\n" + HandLine('n', bridge::kNorth) +
+                           "\r\n" + HandLine('e', bridge::kEast) + "\r\n" +
+                           HandLine('s', bridge::kSouth) + "\r\n";
+  for (int16_t strain = 1; strain <= 5; ++strain) {
+    for (int16_t chair = 1; chair <= 4; ++chair) {
+      runtime::TextFile file;
+      file.Rewrite(JobFileName(chair, strain).str());
+      file.Write(deal);
+      const char lead[] = {bridge::ChairToChar(bridge::NextChair(chair)), ' ',
+                           bridge::StrainToChar(strain), '\0'};
+      file.WriteLine(lead);
+      file.Close();
+    }
+  }
+}
+
+}  // namespace driver

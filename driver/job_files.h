@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/text.h"
+
+namespace driver {
+
+// "99Store.txt." and the job number (chair - 1) * 5 + strain, padded with zeros on the
+// left to three characters: 99Store.txt.001 (North, clubs) to 99Store.txt.020 (West,
+// notrump). The argument file, the job files and the clean-up all use this one rule.
+runtime::Text JobFileName(int16_t chair, int16_t strain);
+
+// Creates 99Store.txt, replacing any file of that name, with the twenty lines
+// "-d -v " + job file name for jobs 001 to 020. I/O failures are I/O error stops.
+void WriteArgumentFile();
+
+// Writes the twenty job files from the hand table: the hands of West, North, East and
+// South ("w ", "n ", "e ", "s " and the four holdings joined by dots), then the chair on
+// lead (the one after the declarer) and the strain letter. Holdings go out as they
+// stand. I/O failures are I/O error stops.
+void WriteJobFiles();
+
+}  // namespace driver

@@ -1,0 +1,94 @@
+#include "driver/solver_run.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bridge/chairs.h"
+#include "runtime/environment.h"
+#include "runtime/integer_text.h"
+#include "runtime/io_error.h"
+#include "runtime/process.h"
+#include "runtime/text_file.h"
+#include "util/run_abort.h"
+#include "util/string_helpers.h"
+
+namespace driver {
+namespace {
+
+constexpr char kSolverOutput[] = "99Store.txt.out";
+constexpr char kPrompt[] = "Enter argument line: ";
+constexpr int kLabelLength = 15;
+
+// The solver's environment: ours, with the running program's directory at the end of
+// PATH so that a gib installed beside dealmint is found after any the user put first.
+std::vector<std::string> SolverEnvironment() {
+  std::vector<std::string> environment = runtime::CurrentEnvironment();
+  const std::string own_dir = runtime::ProgramDirectory();
+  if (own_dir.empty()) return environment;
+  for (std::string& entry : environment) {
+    if (entry.starts_with("PATH=")) {
+      if (entry.size() > 5) entry += ':';
+      entry += own_dir;
+      return environment;
+    }
+  }
+  environment.push_back("PATH=/usr/local/bin:/usr/bin:/bin:" + own_dir);
+  return environment;
+}
+
+[[noreturn]] void CannotFind(const runtime::Text& file_name) {
+  util::RunAbort(runtime::Text("Cannot find 20 \"") + kPrompt + "\" lines in " + file_name + ".");
+}
+
+// Moves past the next prompt line. Stops when the file ends first, or right after it.
+void FindPrompt(runtime::TextFile& file, const runtime::Text& file_name) {
+  for (;;) {
+    const runtime::Text line = file.TakeLine();
+    if (file.Eof()) CannotFind(file_name);
+    if (line == kPrompt) return;
+  }
+}
+
+}  // namespace
+
+void ResetTrickTable() { TrickTable = {}; }
+
+void RunSolver() {
+  const int deleted = runtime::DeleteFile(kSolverOutput);
+  if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
+  const runtime::Text comspec = runtime::GetEnvironment("COMSPEC");
+  const std::string interpreter = comspec.empty() ? "/bin/sh" : comspec.str();
+  runtime::RunProgram(interpreter, {"-c", "gib < 99Store.txt > 99Store.txt.out"},
+                      SolverEnvironment());
+}
+
+void ReadSolverResults(runtime::Text file_name) {
+  runtime::TextFile file;
+  int error = file.OpenForReading(file_name.str());
+  if (error == 2 && util::CIEq(file_name, kSolverOutput))
+    error = file.OpenForReading(kSolverOutput);
+  if (error != 0) util::RunAbort("Input file " + file_name + " not found.");
+  for (int16_t chair = 1; chair <= 4; ++chair) {
+    for (int16_t strain = 1; strain <= 5; ++strain) {
+      FindPrompt(file, file_name);
+      // The label is skipped byte by byte; a short line lets the skip run into the next.
+      for (int i = 0; i < kLabelLength && file.ReadChar(); ++i) {
+      }
+      const runtime::Text count = file.ReadToken();
+      // Output cut short before its last count is a broken solver, not zero tricks.
+      if (count.empty()) CannotFind(file_name);
+      const std::optional<int32_t> tricks = runtime::TextToInteger(count.view());
+      if (!tricks) runtime::IoErrorStop(runtime::kInvalidNumber);
+      if (*tricks < 0 || *tricks > 13) {
+        util::RunAbort("Trick count out of range in " + file_name + ": " + count);
+      }
+      file.SkipLine();
+      const bool east_west = chair == bridge::kEast || chair == bridge::kWest;
+      TrickTable[chair][strain] = static_cast<int16_t>(east_west ? 13 - *tricks : *tricks);
+    }
+  }
+  file.Close();
+}
+
+}  // namespace driver

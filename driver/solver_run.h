@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "runtime/text.h"
+
+namespace driver {
+
+// Double-dummy tricks of the current board, [declarer chair 1..4][strain 1..5], as the
+// declarer's side takes them; written only by ReadSolverResults.
+inline std::array<std::array<int16_t, 6>, 5> TrickTable{};
+void ResetTrickTable();  // all zeros, as at program start
+
+// Runs "gib < 99Store.txt > 99Store.txt.out" through the interpreter named by COMSPEC
+// (/bin/sh when it is unset or empty) and waits for it without a time limit. The
+// solver's PATH is this process's with the directory of the running program appended,
+// so the gib built beside it is found. The output file of an earlier run is deleted
+// first, so that a solver that fails to start never leaves an old board's results to be
+// read; a failure to delete it other than its absence is an I/O error stop. How the
+// solver ended is not examined: the reader judges its output.
+void RunSolver();
+
+// Reads the twenty results from the solver output file file_name into TrickTable:
+// for jobs 1..20 in order, the line after each "Enter argument line: " prompt, whose
+// first 15 characters are skipped before the number of North-South tricks. East's and
+// West's entries become 13 minus that number. Stops through RunAbort when the file
+// cannot be opened ("Input file <name> not found."), when a prompt or a count is
+// missing (the Cannot-find message) or when a count lies outside 0..13; a count that is
+// not an integer is an I/O error stop with 106. A name that matches 99Store.txt.out
+// ignoring case and does not exist opens 99Store.txt.out.
+void ReadSolverResults(runtime::Text file_name);
+
+}  // namespace driver

@@ -1,0 +1,69 @@
+#include "tests/e2e/dealmint_fixture.h"
+
+#include <sys/stat.h>
+
+#include "driver/job_files.h"
+
+namespace fs = std::filesystem;
+using test_support::ReadBytes;
+using test_support::ShellQuote;
+using test_support::WriteBytes;
+
+DealmintRun::DealmintRun() : work_(dir_.path() / "work"), fake_bin_(dir_.path() / "fakebin") {
+  fs::create_directory(work_);
+  fs::create_directory(fake_bin_);
+}
+
+void DealmintRun::WritePbn(const std::string& name, const std::string& bytes) const {
+  WriteBytes(work_ / (name + ".pbn"), bytes);
+}
+
+void DealmintRun::FakeProgram(const std::string& name, const std::string& body) const {
+  const fs::path path = fake_bin_ / name;
+  WriteBytes(path, "#!/bin/sh\n" + body + "\n");
+  fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+}
+
+void DealmintRun::CannedGib(const std::string& output) const {
+  WriteBytes(fake_bin_ / "canned.out", output);
+  FakeProgram("gib", "cat " + ShellQuote((fake_bin_ / "canned.out").string()));
+}
+
+test_support::RunResult DealmintRun::Run(const std::string& arguments,
+                                         const std::string& env_prefix) const {
+  return test_support::RunIn(work_, "PATH=" + ShellQuote(fake_bin_.string()) + ":\"$PATH\" " +
+                                        env_prefix + " " + kDealmint + " " + arguments);
+}
+
+std::string DealmintRun::ReadWork(const std::string& name) const { return ReadBytes(work_ / name); }
+
+bool DealmintRun::WorkHas(const std::string& name) const { return fs::exists(work_ / name); }
+
+int DealmintRun::TempFilesLeft() const {
+  int count = WorkHas("99Store.txt") + WorkHas("99Store.txt.out");
+  for (int16_t chair = 1; chair <= 4; ++chair) {
+    for (int16_t strain = 1; strain <= 5; ++strain) {
+      count += WorkHas(driver::JobFileName(chair, strain).str());
+    }
+  }
+  return count;
+}
+
+std::string SolverOutput(const std::array<int, 20>& north_south_tricks) {
+  std::string out = "Solver ready\r\n";
+  for (const int tricks : north_south_tricks) {
+    out += "Enter argument line: \r\nTricks for NS: " + std::to_string(tricks) + "\r\n";
+  }
+  return out;
+}
+
+std::string SolverOutput(int north_south_tricks) {
+  std::array<int, 20> all{};
+  all.fill(north_south_tricks);
+  return SolverOutput(all);
+}
+
+std::string OneBoard(int number, const std::string& extra_tags) {
+  return "[Board \"" + std::to_string(number) + "\"]\n" + extra_tags +
+         "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T987.JT9.JT9.JT9 6543.876.876.876 2.5432.5432.5432\"]\n\n";
+}
