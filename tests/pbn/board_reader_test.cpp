@@ -1,0 +1,212 @@
+#include "pbn/board_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pbn/hands.h"
+#include "tests/support/test_support.h"
+
+namespace pbn {
+namespace {
+
+using runtime::Text;
+using test_support::StdoutToStderr;
+
+constexpr char kDeal[] =
+    "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T987.JT9.JT9.JT9 6543.876.876.876 2.5432.5432.5432\"]";
+
+class BoardReaderTest : public testing::Test {
+ protected:
+  void SetUp() override { ResetBoardRecord(); }
+  // Opens a PBN text for reading.
+  void Open(const std::string& bytes) {
+    const std::string name = (dir_.path() / "board.pbn").string();
+    test_support::WriteBytes(name, bytes);
+    ASSERT_EQ(0, file_.OpenForReading(name));
+  }
+  // ClearBoard and ReadBoard, as the driver does.
+  const TBoardRecord& Next() {
+    ClearBoard();
+    ReadBoard(file_);
+    return BoardRecord;
+  }
+  const TBoardRecord& ReadOnly(const std::string& bytes) {
+    Open(bytes);
+    return Next();
+  }
+
+  test_support::ScopedTempDir dir_;
+  runtime::TextFile file_;
+};
+using BoardReaderDeathTest = BoardReaderTest;
+
+TEST_F(BoardReaderTest, ReadsTheFiveTagsInAnyCase) {
+  const TBoardRecord& b = ReadOnly(
+      "[Event \"x\"]\n[board \"12\"]\n[Dealer \"south\"]\n[VULNERABLE \"Both\"]\n"
+      "[Score \"NS 620\"]\n[Deal \"w:5432.5432.5432.2 akqj.akq.akq.akq t987.jt9.jt9.jt9 "
+      "6.876.876.876543\"]\n\n");
+  EXPECT_TRUE(b.Found);
+  EXPECT_EQ(12, b.Number);
+  EXPECT_EQ('S', b.Dealer);
+  EXPECT_EQ('B', b.Vulnerability);
+  EXPECT_EQ(620, b.Score);
+  EXPECT_EQ(Text("2"), Hands[4][4]);  // West
+  EXPECT_EQ(Text("AKQJ"), Hands[1][1]);
+  EXPECT_EQ(Text("T987"), Hands[3][1]);  // East, upper-cased
+  EXPECT_EQ(Text("876543"), Hands[2][4]);
+  EXPECT_TRUE(b.AtEof);  // the blank line was the file's last
+}
+
+TEST_F(BoardReaderTest, EachVulnerabilityKeywordIsRecognisedAtTheValuesStart) {
+  const struct {
+    const char* value;
+    char want;
+  } cases[] = {{"NONE", '-'}, {"NS", 'N'}, {"EW", 'E'}, {"ALL", 'B'}, {"BOTH", 'B'}, {"NSX", 'N'}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.want, VulnerabilityOf(Text(std::string("\"") + c.value + "\"]"))) << c.value;
+  }
+  EXPECT_FALSE(VulnerabilityOf(Text("\"LOVE\"]")).has_value());
+  EXPECT_FALSE(VulnerabilityOf(Text("\"-\"]")).has_value());
+  EXPECT_FALSE(VulnerabilityOf(Text("\" NONE\"]")).has_value());
+}
+
+TEST_F(BoardReaderTest, ScoresTakeSidePrefixesAndSigns) {
+  const struct {
+    const char* rest;
+    int16_t want;
+  } cases[] = {{"\"NS 620\"]", 620}, {"\"EW 620\"]", -620}, {"\"+620\"]", 620},
+               {"\"620\"]", 620},    {"\"EW -50\"]", 50},   {"\"NS -100\"]  ", -100},
+               {"\"NS +90\"]", 90}};
+  for (const auto& c : cases) {
+    Text quoted;
+    EXPECT_EQ(c.want, ScoreOf(Text(c.rest), quoted)) << c.rest;
+  }
+  Text quoted;
+  EXPECT_FALSE(ScoreOf(Text("\"NS 620 EW -620\"]"), quoted).has_value());
+  EXPECT_EQ(Text("620 EW -620"), quoted);
+}
+
+TEST_F(BoardReaderTest, BoardNumbersOutside1To32767AreRefused) {
+  const struct {
+    const char* value;
+    bool accepted;
+  } cases[] = {{"1", true},      {"01", true},     {"32767", true}, {"0", false},
+               {"32768", false}, {"65537", false}, {"-1", false},   {"7A", false},
+               {"", false},      {"40000", false}, {"$10", true}};
+  for (const auto& c : cases) {
+    Text quoted;
+    EXPECT_EQ(c.accepted,
+              BoardNumberOf(Text(std::string("\"") + c.value + "\"]"), quoted).has_value())
+        << c.value;
+    EXPECT_EQ(Text(c.value), quoted);
+  }
+}
+
+TEST_F(BoardReaderTest, TheDealerFollowsTheNumberWhenNoTagGivesIt) {
+  const char want[] = {'W', 'N', 'E', 'S', 'W', 'N'};
+  for (int number = 1; number <= 5; ++number) {
+    EXPECT_EQ(want[number % 4], ReadOnly("[Board \"" + std::to_string(number) + "\"]\n").Dealer);
+  }
+  EXPECT_EQ('E', ReadOnly("[Board \"1\"]\n[Dealer \"E\"]\n").Dealer);
+}
+
+TEST_F(BoardReaderTest, ADealMayStartAtAnySeatAndHoldVoidsInEverySuit) {
+  for (const char* first : {"N", "E", "S", "W"}) {
+    ReadOnly(std::string("[Deal \"") + first +
+             ":.AKQJT9876.AK.AK AKQJT9876..QJ.QJ "
+             "5432.5432.T9876. ..5432.T98765432\"]\n");
+    // Whichever seat comes first holds the hand with the spade void.
+    const int chair = std::string("NSEW").find(first[0]) + 1;
+    EXPECT_EQ(Text(), Hands[chair][1]) << first;
+    EXPECT_EQ(Text("AKQJT9876"), Hands[chair][2]) << first;
+  }
+  ReadOnly("[Deal \"S:.AKQJT9876.AK.AK AKQJT9876..QJ.QJ 5432.5432.T9876. ..5432.T98765432\"]\n");
+  EXPECT_EQ(Text(), Hands[4][2]);  // West: heart void (middle suit)
+  EXPECT_EQ(Text(), Hands[1][4]);  // North: club void (last suit)
+  EXPECT_EQ(Text("T98765432"), Hands[3][4]);
+}
+
+TEST_F(BoardReaderTest, ADealLineEndingInBlanksKeepsItsQuoteInTheLastSuit) {
+  ReadOnly(std::string(kDeal) + "  \n");
+  EXPECT_EQ(Text("5432\"]"), Hands[4][4]);  // only the last two characters (blanks) went
+  ReadOnly(std::string(kDeal) + " \n");
+  EXPECT_EQ(Text("5432\""), Hands[4][4]);
+}
+
+TEST_F(BoardReaderTest, OddLinesAreSkippedOrEndTheBoard) {
+  // A tab-indented tag and a tag name glued to its quote are not tags.
+  const TBoardRecord& b = ReadOnly("\t[Board \"5\"]\n[Board\"6\"]\n[Board\t\"7\"]\n\t\n  \n\n");
+  EXPECT_EQ(7, b.Number);
+  EXPECT_TRUE(b.Found);
+  EXPECT_FALSE(b.AtEof);
+  EXPECT_EQ(-1, Next().Number);  // the board after the blank line is empty
+  EXPECT_FALSE(BoardRecord.Found);
+  EXPECT_TRUE(BoardRecord.AtEof);
+}
+
+TEST_F(BoardReaderTest, BoardsEndAtBlankLinesWhateverTheLineEnds) {
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(testing::PrintToString(end));
+    const std::string e = end;
+    Open("[Board \"1\"]" + e + "[Vulnerable \"NS\"]" + e + e + "[Board \"2\"]" + e + e +
+         "[Board \"3\"]" + e + "[Vulnerable \"EW\"]" + e + "[Board \"4\"]");
+    EXPECT_EQ(1, Next().Number);
+    EXPECT_EQ(2, Next().Number);
+    EXPECT_EQ('N', BoardRecord.Vulnerability);  // kept from the board before
+    // Two boards without a blank line between them read as one.
+    EXPECT_EQ(4, Next().Number);
+    EXPECT_EQ('E', BoardRecord.Vulnerability);
+    EXPECT_TRUE(BoardRecord.AtEof);  // the last board has no line end after it
+    EXPECT_TRUE(BoardRecord.Found);
+  }
+}
+
+TEST_F(BoardReaderTest, AHeaderBlockIsFoundWithoutANumberAndAnEmptyFileFindsNothing) {
+  const TBoardRecord& header = ReadOnly("% PBN 2.1\n[Event \"Club\"]\n\n");
+  EXPECT_TRUE(header.Found);
+  EXPECT_EQ(-1, header.Number);
+  EXPECT_EQ(' ', header.Dealer);
+  EXPECT_EQ(Text(), Hands[1][1]);
+
+  const TBoardRecord& empty = ReadOnly("");
+  EXPECT_FALSE(empty.Found);
+  EXPECT_TRUE(empty.AtEof);
+  EXPECT_EQ(0, empty.Vulnerability);  // nothing read yet: code 0
+}
+
+TEST_F(BoardReaderDeathTest, MalformedValuesStopWithTheirUpperCasedText) {
+  const char* const kHead = "^Halted by URunAbor because:\r\n";
+  const struct {
+    const char* line;
+    std::string message;
+  } cases[] = {
+      {"[Board \"7a\"]", "Error decoding board number: 7A"},
+      {"[Board \"12 \"]", "Error decoding board number: "},
+      {"[Board \"0\"]", "Error decoding board number: 0"},
+      {"[Board \"32768\"]", "Error decoding board number: 32768"},
+      {"[Board \"65537\"]", "Error decoding board number: 65537"},
+      {"[Board \"7\" ]", "Error decoding board number: "},
+      {"[Vulnerable \"Love\"]", "Unrecognized vulnerability: \"LOVE\"]"},
+      {"[Vulnerable \"-\"]", "Unrecognized vulnerability: \"-\"]"},
+      {"[Dealer \"x\"]", "Unrecognized dealer: \"X\"]"},
+      {"[Dealer", "Unrecognized dealer: "},
+      {"[Score \"NS 620 EW -620\"]", "Error decoding score: 620 EW -620"},
+      {"[Deal \"N:AKQ.JT9.876\"]", "Not enough dots in hand: AKQ.JT9.876"},
+      {"[Deal", "Not enough dots in hand: "},
+      {"[Deal \"X:A.K.Q.J\"]", "LoadHand does not recognize hand X"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    Open(std::string("[Event \"e\"]\n") + c.line + "\n\n");
+    EXPECT_EXIT(
+        {
+          StdoutToStderr();
+          Next();
+        },
+        testing::ExitedWithCode(1), std::string(kHead) + c.message + "\r\n$");
+  }
+}
+
+}  // namespace
+}  // namespace pbn
