@@ -11,14 +11,9 @@ namespace {
 
 constexpr char kArgumentFile[] = "99Store.txt";
 
-// A chair's four holdings joined by dots, spades first.
+// The "w " line of a job file and the like.
 std::string HandLine(char prefix, int16_t chair) {
-  std::string line{prefix, ' '};
-  for (int suit = 1; suit <= 4; ++suit) {
-    if (suit > 1) line += '.';
-    line += pbn::Hands[chair][suit].str();
-  }
-  return line;
+  return std::string{prefix, ' '} + pbn::HandText(chair).str();
 }
 
 }  // namespace

@@ -20,6 +20,10 @@ void StoreHolding(char seat, int suit, std::string_view holding) {
 
 }  // namespace
 
+runtime::Text HandText(int chair) {
+  return Hands[chair][1] + "." + Hands[chair][2] + "." + Hands[chair][3] + "." + Hands[chair][4];
+}
+
 void ClearHands() {
   for (auto& chair : Hands) {
     for (runtime::Text& holding : chair) holding = runtime::Text();

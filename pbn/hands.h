@@ -11,6 +11,9 @@ namespace pbn {
 // letters as the deal gave them, empty for a void. Nothing here checks the cards.
 inline std::array<std::array<runtime::Text, 5>, 5> Hands{};
 
+// A chair's four holdings joined by dots, spades first, exactly as stored.
+runtime::Text HandText(int chair);
+
 // Empties all sixteen holdings.
 void ClearHands();
 
