@@ -1,6 +1,12 @@
 #include "tests/e2e/dealmint_fixture.h"
 
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "driver/job_files.h"
 
@@ -33,6 +39,35 @@ test_support::RunResult DealmintRun::Run(const std::string& arguments,
                                          const std::string& env_prefix) const {
   return test_support::RunIn(work_, "PATH=" + ShellQuote(fake_bin_.string()) + ":\"$PATH\" " +
                                         env_prefix + " " + kDealmint + " " + arguments);
+}
+
+pid_t DealmintRun::Start(const std::string& arguments, int stdout_fd) const {
+  const std::string command = "cd " + ShellQuote(work_.string()) +
+                              " && PATH=" + ShellQuote(fake_bin_.string()) + ":\"$PATH\" exec " +
+                              kDealmint + " " + arguments;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, stdout_fd, STDOUT_FILENO);
+  const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+  pid_t pid = -1;
+  const int failed =
+      posix_spawn(&pid, "/bin/sh", &actions, nullptr, const_cast<char**>(argv), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  return failed ? -1 : pid;
+}
+
+int DealmintRun::Wait(pid_t pid) {
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid) return -2;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool DealmintRun::AwaitFile(const fs::path& path, bool present) const {
+  for (int i = 0; i < 1000; ++i) {
+    if (fs::exists(path) == present) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
 }
 
 std::string DealmintRun::ReadWork(const std::string& name) const { return ReadBytes(work_ / name); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <array>
 #include <filesystem>
@@ -26,6 +27,14 @@ class DealmintRun : public testing::Test {
   // Runs "dealmint arguments" in the work directory; env_prefix goes before it.
   test_support::RunResult Run(const std::string& arguments,
                               const std::string& env_prefix = "") const;
+
+  // Starts "dealmint arguments" in the work directory without waiting for it; its standard
+  // output goes to stdout_fd.
+  pid_t Start(const std::string& arguments, int stdout_fd) const;
+  // Waits for a started run; its exit code, or -1 when a signal ended it.
+  static int Wait(pid_t pid);
+  // Waits up to ten seconds for a file to appear (or, with present false, to go).
+  bool AwaitFile(const std::filesystem::path& path, bool present = true) const;
 
   std::string ReadWork(const std::string& name) const;
   bool WorkHas(const std::string& name) const;
