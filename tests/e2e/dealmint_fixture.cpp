@@ -98,6 +98,15 @@ std::string SolverOutput(int north_south_tricks) {
   return SolverOutput(all);
 }
 
+std::string AllSixLine(int number, int east_west_declarer) {
+  std::string line = std::to_string(number) + "\t-90\t1\t5\t" + std::to_string(east_west_declarer);
+  for (int i = 0; i < 10; ++i) line += "\t6";
+  for (int i = 0; i < 10; ++i) line += "\t7";
+  return line + "\r\n";
+}
+
+std::string Progress(int number) { return "Processing board " + std::to_string(number) + "\r\n"; }
+
 std::string OneBoard(int number, const std::string& extra_tags) {
   return "[Board \"" + std::to_string(number) + "\"]\n" + extra_tags +
          "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T987.JT9.JT9.JT9 6543.876.876.876 2.5432.5432.5432\"]\n\n";

@@ -53,6 +53,17 @@ std::string SolverOutput(const std::array<int, 20>& north_south_tricks);
 // The same output with every job's count equal.
 std::string SolverOutput(int north_south_tricks);
 
+// The par line of a board whose solver said 6 for every job: North-South take 6 tricks and
+// East-West 7 in every strain, so 1NT by the first East-West player from the dealer is par.
+std::string AllSixLine(int number, int east_west_declarer);
+
+// The progress line of a board.
+std::string Progress(int number);
+
+inline constexpr char kAbort[] = "Halted by URunAbor because:\r\n";
+inline constexpr char kCannotFind[] =
+    "Cannot find 20 \"Enter argument line: \" lines in 99Store.txt.Out.\r\n";
+
 // The usual one-board PBN text.
 std::string OneBoard(int number, const std::string& extra_tags = "");
 

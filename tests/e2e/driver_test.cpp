@@ -13,21 +13,6 @@ using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
 
-constexpr char kAbort[] = "Halted by URunAbor because:\r\n";
-constexpr char kCannotFind[] =
-    "Cannot find 20 \"Enter argument line: \" lines in 99Store.txt.Out.\r\n";
-
-// The par line of a board whose solver said 6 for every job: North-South take 6 tricks
-// and East-West 7 in every strain, so 1NT by the first East-West player is par.
-std::string AllSixLine(int number, int east_west_declarer) {
-  std::string line = std::to_string(number) + "\t-90\t1\t5\t" + std::to_string(east_west_declarer);
-  for (int i = 0; i < 10; ++i) line += "\t6";
-  for (int i = 0; i < 10; ++i) line += "\t7";
-  return line + "\r\n";
-}
-
-std::string Progress(int number) { return "Processing board " + std::to_string(number) + "\r\n"; }
-
 using DealmintCommandLine = DealmintRun;
 
 TEST_F(DealmintCommandLine, OtherThanOneArgumentPrintsUsageAndCreatesNothing) {

@@ -21,20 +21,7 @@ using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
 
-constexpr char kAbort[] = "Halted by URunAbor because:\r\n";
-constexpr char kCannotFind[] =
-    "Cannot find 20 \"Enter argument line: \" lines in 99Store.txt.Out.\r\n";
 constexpr char kLocked[] = "Another run of Dealmint is using this directory.\r\n";
-
-std::string Progress(int number) { return "Processing board " + std::to_string(number) + "\r\n"; }
-
-// The par line of a board whose solver said 6 for every job (see driver_test.cpp).
-std::string AllSixLine(int number, int east_west_declarer) {
-  std::string line = std::to_string(number) + "\t-90\t1\t5\t" + std::to_string(east_west_declarer);
-  for (int i = 0; i < 10; ++i) line += "\t6";
-  for (int i = 0; i < 10; ++i) line += "\t7";
-  return line + "\r\n";
-}
 
 class DealmintFaults : public DealmintRun {
  protected:

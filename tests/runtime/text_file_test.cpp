@@ -69,7 +69,9 @@ TEST_F(TextFileTest, CtrlZEndsTheReadableInputWhereverItStands) {
   EXPECT_EQ(Text(), f.TakeLine());
   EXPECT_TRUE(f.Eof());
 
-  TextFile& g = Open("ab\x1A" "cd\n");
+  TextFile& g = Open(
+      "ab\x1A"
+      "cd\n");
   EXPECT_EQ(Text("ab"), g.TakeLine());
   EXPECT_TRUE(g.Eof());
 }
@@ -103,8 +105,12 @@ TEST_F(TextFileTest, ReadCharTakesLineEndsAsCharacters) {
 
 TEST_F(TextFileDeathTest, ABadNumberStopsWith106) {
   TextFile& f = Open("  9,\r\n");
-  EXPECT_EXIT({ StdoutToStderr(); f.ReadInteger(); }, testing::ExitedWithCode(106),
-              StopPattern(106));
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        f.ReadInteger();
+      },
+      testing::ExitedWithCode(106), StopPattern(106));
 }
 
 TEST_F(TextFileDeathTest, AFullDeviceStopsWith101OnceABlockIsWritten) {
@@ -121,10 +127,18 @@ TEST_F(TextFileDeathTest, AFullDeviceStopsWith101OnceABlockIsWritten) {
 }
 
 TEST_F(TextFileDeathTest, MisusedFilesStopWithTheirNumbers) {
-  EXPECT_EXIT({ StdoutToStderr(); TextFile().ReadLine(); }, testing::ExitedWithCode(103),
-              StopPattern(103));
-  EXPECT_EXIT({ StdoutToStderr(); Open("x").Write("y"); }, testing::ExitedWithCode(105),
-              StopPattern(105));
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        TextFile().ReadLine();
+      },
+      testing::ExitedWithCode(103), StopPattern(103));
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        Open("x").Write("y");
+      },
+      testing::ExitedWithCode(105), StopPattern(105));
   const std::string name = PathOf("out.txt");
   EXPECT_EXIT(
       {
@@ -134,8 +148,12 @@ TEST_F(TextFileDeathTest, MisusedFilesStopWithTheirNumbers) {
         out.Eof();
       },
       testing::ExitedWithCode(104), StopPattern(104));
-  EXPECT_EXIT({ StdoutToStderr(); TextFile().Rewrite(PathOf("no/such/dir")); },
-              testing::ExitedWithCode(2), StopPattern(2));
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        TextFile().Rewrite(PathOf("no/such/dir"));
+      },
+      testing::ExitedWithCode(2), StopPattern(2));
 }
 
 TEST_F(TextFileTest, WritingEndsLinesWithCrLfAndReplacesThroughALinkInPlace) {

@@ -12,11 +12,19 @@ namespace {
 using test_support::StdoutToStderr;
 
 TEST(RunAbortDeathTest, WritesTheHeadingAndTheMessageAndExitsWithOne) {
-  EXPECT_EXIT({ StdoutToStderr(); RunAbort("Unrecognized dealer: \"X\"]"); },
-              testing::ExitedWithCode(1),
-              "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"]\r\n$");
-  EXPECT_EXIT({ StdoutToStderr(); RunAbort(""); }, testing::ExitedWithCode(1),
-              "^Halted by URunAbor because:\r\n\r\n$");
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        RunAbort("Unrecognized dealer: \"X\"]");
+      },
+      testing::ExitedWithCode(1),
+      "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"]\r\n$");
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        RunAbort("");
+      },
+      testing::ExitedWithCode(1), "^Halted by URunAbor because:\r\n\r\n$");
 }
 
 TEST(RunWarning, MessagesOverSeventyCharactersStartOnTheirOwnLine) {
@@ -26,9 +34,9 @@ TEST(RunWarning, MessagesOverSeventyCharactersStartOnTheirOwnLine) {
   RunWarning(seventy);
   RunWarning(seventy_one);
   RunWarning("");
-  EXPECT_EQ("WARNING: " + seventy + "\r\n" + "WARNING: \r\n" + seventy_one + "\r\n" +
-                "WARNING: \r\n",
-            testing::internal::GetCapturedStdout());
+  EXPECT_EQ(
+      "WARNING: " + seventy + "\r\n" + "WARNING: \r\n" + seventy_one + "\r\n" + "WARNING: \r\n",
+      testing::internal::GetCapturedStdout());
 }
 
 }  // namespace
