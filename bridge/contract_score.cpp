@@ -15,6 +15,7 @@ int Penalty(int under, TDoubleStatus status, bool vulnerable) {
   return status == TDoubleStatus::Redoubled ? 2 * penalty : penalty;
 }
 
+// Contract trick points before doubling.
 int TrickPoints(int level, TDenomination denomination) {
   switch (denomination) {
     case TDenomination::Minor:
@@ -37,14 +38,18 @@ int16_t ContractScore(int16_t level, TDenomination denomination, TDoubleStatus s
   int overtrick = denomination == TDenomination::Minor ? 20 : 30;
   int insult = 0;
   if (status == TDoubleStatus::Doubled) {
-    points *= 2, overtrick = kDoubledOvertrick.For(vulnerable), insult = 50;
+    points *= 2;
+    overtrick = kDoubledOvertrick.For(vulnerable);
+    insult = 50;
   } else if (status == TDoubleStatus::Redoubled) {
-    points *= 4, overtrick = kRedoubledOvertrick.For(vulnerable), insult = 100;
+    points *= 4;
+    overtrick = kRedoubledOvertrick.For(vulnerable);
+    insult = 100;
   }
   const int game_or_part = points >= 100 ? kGameBonus.For(vulnerable) : 50;
   int slam = 0;
   if (level == 7) slam = kGrandSlamBonus.For(vulnerable);
-  if (level == 6) slam = kSmallSlamBonus.For(vulnerable);
+  if (level == 6) slam = kSmallSlamBonus.For(vulnerable);  // by the level bid, not taken
   return static_cast<int16_t>(points + game_or_part + slam + overtrick * over + insult);
 }
 

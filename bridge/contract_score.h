@@ -7,13 +7,13 @@ namespace bridge {
 enum class TDoubleStatus { Undoubled, Doubled, Redoubled };
 enum class TDenomination { Minor, Major, Notrump };
 
-// Duplicate bonuses, [row][vulnerable]: not vulnerable first.
+// One row of the duplicate bonus table: the value not vulnerable and vulnerable.
 struct TBonus {
   int16_t not_vulnerable;
   int16_t vulnerable;
   int16_t For(bool is_vulnerable) const { return is_vulnerable ? vulnerable : not_vulnerable; }
 };
-inline constexpr TBonus kGameBonus{300, 500};
+inline constexpr TBonus kGameBonus{300, 500};  // doubled trick points of 100 or more
 inline constexpr TBonus kGrandSlamBonus{1000, 1500};
 inline constexpr TBonus kSmallSlamBonus{500, 750};
 inline constexpr TBonus kDoubledOvertrick{100, 200};

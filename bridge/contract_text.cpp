@@ -1,5 +1,6 @@
 #include "bridge/contract_text.h"
 
+#include <string>
 #include <string_view>
 
 #include "runtime/console.h"
@@ -46,7 +47,9 @@ std::optional<TContract> ParseContract(const runtime::Text& contract) {
 int16_t RawScore(const runtime::Text& contract, int16_t tricks, bool vulnerable) {
   const std::optional<TContract> parsed = ParseContract(contract);
   if (!parsed) {
-    runtime::ConsoleWriteLine(("RawScore halted because of illegal contract: " + contract).view());
+    // Joined as std::string: a Text would cut a long contract off at 255 characters.
+    runtime::ConsoleWriteLine("RawScore halted because of illegal contract: " +
+                              std::string(contract.view()));
     // Exit code 1: an illegal contract is a failure, not a normal end.
     runtime::ExitProcess(1);
   }

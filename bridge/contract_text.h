@@ -8,6 +8,7 @@
 
 namespace bridge {
 
+// A contract as RawScore reads it from its text.
 struct TContract {
   int16_t level;
   TDenomination denomination;

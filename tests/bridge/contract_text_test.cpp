@@ -34,7 +34,7 @@ TEST(RawScore, ParseRejectsWhatIsNoContract) {
 }
 
 TEST(RawScoreDeathTest, AnIllegalContractStopsWithItsLineAndExitCodeOne) {
-  for (const char* illegal : {"8S", "4Z", "4"}) {
+  for (const char* illegal : {"8S", "4Z", "4", ""}) {
     EXPECT_EXIT(
         {
           test_support::StdoutToStderr();
@@ -49,6 +49,14 @@ TEST(RawScoreDeathTest, AnIllegalContractStopsWithItsLineAndExitCodeOne) {
         TricksForScore(Text("9H"), 420, false);
       },
       testing::ExitedWithCode(1), "illegal contract: 9H\r\n");
+  // The contract is written whole even where the line passes 255 characters.
+  const std::string long_contract = "0S" + std::string(250, 'y') + "END";
+  EXPECT_EXIT(
+      {
+        test_support::StdoutToStderr();
+        RawScore(Text(long_contract), 10, false);
+      },
+      testing::ExitedWithCode(1), long_contract + "\r\n$");
 }
 
 TEST(TricksForScore, FindsTheFirstTrickCountOrMinusOne) {
@@ -74,6 +82,11 @@ TEST(FinalContract, TakesTheLastBidWithTheDoublingThatFollowsIt) {
       {"1n-p-3", "3"},    // a digit as last character
       {"x", ""},
       {"", ""},
+      {"7", ""},  // shorter than 2 characters: no contract, even a level
+      {"7n", "7n"},
+      {"2D-XX", "2Dxx"},  // marks are written in lower case
+      {"1s-x-p-p-XX-p-p-p", "1sxx"},
+      {"1s-Xx", "1sxx"},  // the pair is compared without regard to case
       {"p-1d-x", "1dx"},
       {"1c-9d-8", "1c"},  // 8 and 9 are no levels
   };

@@ -6,27 +6,40 @@ namespace bridge {
 namespace {
 
 TEST(ScoresToIMPs, FollowsThePublishedScaleAtEveryBoundaryOnBothSides) {
-  // The IMP scale: differences from..to give imps.
+  // The IMP scale: a difference of at most `upper` (and more than the row before) wins `imps`.
   const struct {
-    int from, to, imps;
-  } scale[] = {
-      {0, 10, 0},       {20, 40, 1},      {50, 80, 2},      {90, 120, 3},     {130, 160, 4},
-      {170, 210, 5},    {220, 260, 6},    {270, 310, 7},    {320, 360, 8},    {370, 420, 9},
-      {430, 490, 10},   {500, 590, 11},   {600, 740, 12},   {750, 890, 13},   {900, 1090, 14},
-      {1100, 1290, 15}, {1300, 1490, 16}, {1500, 1740, 17}, {1750, 1990, 18}, {2000, 2240, 19},
-      {2250, 2490, 20}, {2500, 2990, 21}, {3000, 3490, 22}, {3500, 3990, 23}, {4000, 7600, 24}};
-  for (const auto& step : scale) {
-    SCOPED_TRACE(testing::Message() << step.from << ".." << step.to);
-    for (const int d : {step.from, step.to}) {
-      EXPECT_EQ(step.imps, ScoresToIMPs(static_cast<int16_t>(d), 0));
-      EXPECT_EQ(-step.imps, ScoresToIMPs(0, static_cast<int16_t>(d)));
-      EXPECT_EQ(-step.imps, ScoresToIMPs(-100, static_cast<int16_t>(d - 100)));
-    }
-    if (step.from > 0) {
-      EXPECT_EQ(step.imps - 1, ScoresToIMPs(static_cast<int16_t>(step.from - 10), 0));
-      EXPECT_EQ(1 - step.imps, ScoresToIMPs(0, static_cast<int16_t>(step.from - 10)));
-    }
+    int upper, imps;
+  } winning[] = {{10, 0},    {40, 1},    {80, 2},    {120, 3},   {160, 4},   {210, 5},
+                 {260, 6},   {310, 7},   {360, 8},   {420, 9},   {490, 10},  {590, 11},
+                 {740, 12},  {890, 13},  {1090, 14}, {1290, 15}, {1490, 16}, {1740, 17},
+                 {1990, 18}, {2240, 19}, {2490, 20}, {2990, 21}, {3490, 22}, {3990, 23}};
+  // A difference of at most `upper` loses `imps` (the first row that holds decides).
+  const struct {
+    int upper, imps;
+  } losing[] = {{-4000, -24}, {-3500, -23}, {-3000, -22}, {-2500, -21}, {-2250, -20}, {-2000, -19},
+                {-1750, -18}, {-1500, -17}, {-1300, -16}, {-1100, -15}, {-900, -14},  {-750, -13},
+                {-600, -12},  {-500, -11},  {-430, -10},  {-370, -9},   {-320, -8},   {-270, -7},
+                {-220, -6},   {-170, -5},   {-130, -4},   {-90, -3},    {-50, -2},    {-20, -1}};
+  for (const auto& row : winning) {
+    SCOPED_TRACE(testing::Message() << "winning boundary " << row.upper);
+    EXPECT_EQ(row.imps, ScoresToIMPs(static_cast<int16_t>(row.upper - 1), 0));
+    EXPECT_EQ(row.imps, ScoresToIMPs(static_cast<int16_t>(row.upper), 0));
+    EXPECT_EQ(row.imps + 1, ScoresToIMPs(static_cast<int16_t>(row.upper + 1), 0));
+    EXPECT_EQ(row.imps + 1, ScoresToIMPs(static_cast<int16_t>(row.upper + 10), 0));
   }
+  for (const auto& row : losing) {
+    SCOPED_TRACE(testing::Message() << "losing boundary " << row.upper);
+    EXPECT_EQ(row.imps, ScoresToIMPs(0, static_cast<int16_t>(-row.upper + 1)));
+    EXPECT_EQ(row.imps, ScoresToIMPs(0, static_cast<int16_t>(-row.upper)));
+    EXPECT_EQ(row.imps + 1, ScoresToIMPs(0, static_cast<int16_t>(-row.upper - 1)));
+    EXPECT_EQ(row.imps + 1, ScoresToIMPs(0, static_cast<int16_t>(-row.upper - 10)));
+    // Only the difference counts, not where the two scores lie.
+    EXPECT_EQ(row.imps, ScoresToIMPs(-1000, static_cast<int16_t>(-1000 - row.upper)));
+  }
+  EXPECT_EQ(24, ScoresToIMPs(7600, 0));
+  EXPECT_EQ(-24, ScoresToIMPs(-7600, 7600));
+  EXPECT_EQ(0, ScoresToIMPs(420, 420));
+  EXPECT_EQ(1, ScoresToIMPs(450, 420));
   EXPECT_EQ(10, ScoresToIMPs(620, 170));
   EXPECT_EQ(-12, ScoresToIMPs(-100, 620));
 }
@@ -44,6 +57,8 @@ TEST(ScoresToMPs, WinsTiesAndLosses) {
   EXPECT_EQ(0.5, ScoresToMPs(-620, -620));
   EXPECT_EQ(1.0, ScoresToMPs(110, 100));
   EXPECT_EQ(0.0, ScoresToMPs(-50, 100));
+  EXPECT_EQ(1.0, ScoresToMPs(-20000, 20000));  // -40000 wraps to 25536 in 16 bits
+  EXPECT_EQ(0.0, ScoresToMPs(20000, -20000));
 }
 
 TEST(Labels, AreFixedWidthAndLeaveTheEndMarkersAlone) {
