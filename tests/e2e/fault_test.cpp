@@ -131,7 +131,7 @@ TEST_F(DealmintFaults, AFileOf20000RecordsIsReadWithBoardNumbersPast999) {
 
 TEST_F(DealmintFaults, ASecondRunMidBoardStopsAndTouchesNothing) {
   ScriptedGib(
-      "if [ -e ../first-done ]; then touch ../second-board; sleep 1; fi\n"
+      "if [ -e ../first-done ]; then touch ../second-board; sleep 3; fi\n"
       "touch ../first-done");
   WritePbn("deals", OneBoard(1) + OneBoard(2));
   const int devnull = open("/dev/null", O_WRONLY);
@@ -154,7 +154,7 @@ TEST_F(DealmintFaults, ASecondRunWhileTheFirstDeletesItsFilesStopsAndTouchesNoth
   // its standard output is a pipe this test fills, so that warning holds it mid-deletion.
   ScriptedGib(
       "rm 99Store.txt.001 && mkdir 99Store.txt.001 && touch 99Store.txt.001/keep\n"
-      "touch ../solving; sleep 1");
+      "touch ../solving; sleep 3");
   WritePbn("deals", OneBoard(1));
   int pipe_fds[2];
   ASSERT_EQ(0, pipe(pipe_fds));
