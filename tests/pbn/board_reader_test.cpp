@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pbn/hands.h"
+#include "tests/pbn/abort_output.h"
 #include "tests/support/test_support.h"
 
 namespace pbn {
@@ -104,27 +105,33 @@ TEST_F(BoardReaderTest, BoardNumbersOutside1To32767AreRefused) {
 }
 
 TEST_F(BoardReaderTest, TheDealerFollowsTheNumberWhenNoTagGivesIt) {
-  const char want[] = {'W', 'N', 'E', 'S', 'W', 'N'};
-  for (int number = 1; number <= 5; ++number) {
-    EXPECT_EQ(want[number % 4], ReadOnly("[Board \"" + std::to_string(number) + "\"]\n").Dealer);
+  const struct {
+    int number;
+    char dealer;
+  } cases[] = {{1, 'N'}, {2, 'E'}, {3, 'S'}, {4, 'W'}, {5, 'N'}, {32767, 'S'}};
+  for (const auto& c : cases) {
+    const TBoardRecord& b = ReadOnly("[Board \"" + std::to_string(c.number) + "\"]\n");
+    EXPECT_EQ(c.number, b.Number);
+    EXPECT_EQ(c.dealer, b.Dealer) << c.number;
   }
   EXPECT_EQ('E', ReadOnly("[Board \"1\"]\n[Dealer \"E\"]\n").Dealer);
 }
 
 TEST_F(BoardReaderTest, ADealMayStartAtAnySeatAndHoldVoidsInEverySuit) {
-  for (const char* first : {"N", "E", "S", "W"}) {
-    ReadOnly(std::string("[Deal \"") + first +
-             ":.AKQJT9876.AK.AK AKQJT9876..QJ.QJ "
-             "5432.5432.T9876. ..5432.T98765432\"]\n");
-    // Whichever seat comes first holds the hand with the spade void.
-    const int chair = std::string("NSEW").find(first[0]) + 1;
-    EXPECT_EQ(Text(), Hands[chair][1]) << first;
-    EXPECT_EQ(Text("AKQJT9876"), Hands[chair][2]) << first;
+  // The n-th hand of the deal is void in suit n.
+  const char* const kHands[] = {".AKQJT9876.AK.AK", "AKQJT9876..QJ.QJ", "5432.5432..T9876",
+                                "5432.5432.T9876."};
+  for (const std::string first : {"N", "E", "S", "W"}) {
+    ReadOnly("[Deal \"" + first + ":" + kHands[0] + " " + kHands[1] + " " + kHands[2] + " " +
+             kHands[3] + "\"]\n");
+    std::string seats = "NESWNES";
+    seats.erase(0, seats.find(first));
+    for (int i = 0; i < 4; ++i) {
+      const int chair = static_cast<int>(std::string("NSEW").find(seats[i])) + 1;
+      EXPECT_EQ(Text(kHands[i]), HandText(chair)) << first << " hand " << i + 1;
+      EXPECT_EQ(Text(), Hands[chair][i + 1]) << first << " hand " << i + 1;
+    }
   }
-  ReadOnly("[Deal \"S:.AKQJT9876.AK.AK AKQJT9876..QJ.QJ 5432.5432.T9876. ..5432.T98765432\"]\n");
-  EXPECT_EQ(Text(), Hands[4][2]);  // West: heart void (middle suit)
-  EXPECT_EQ(Text(), Hands[1][4]);  // North: club void (last suit)
-  EXPECT_EQ(Text("T98765432"), Hands[3][4]);
 }
 
 TEST_F(BoardReaderTest, ADealLineEndingInBlanksKeepsItsQuoteInTheLastSuit) {
@@ -160,6 +167,17 @@ TEST_F(BoardReaderTest, BoardsEndAtBlankLinesWhateverTheLineEnds) {
     EXPECT_TRUE(BoardRecord.AtEof);  // the last board has no line end after it
     EXPECT_TRUE(BoardRecord.Found);
   }
+  // A Ctrl-Z ends the file; the lines after it are never read.
+  const TBoardRecord& b = ReadOnly("[Board \"3\"]\n\x1a[Board \"4\"]\n\n");
+  EXPECT_EQ(3, b.Number);
+  EXPECT_TRUE(b.AtEof);
+}
+
+TEST_F(BoardReaderTest, TheRestOfALineLongerThan255CharactersIsPassedOver) {
+  const TBoardRecord& b =
+      ReadOnly("[Board \"8\"]\n{" + std::string(254, 'x') + "[Board \"9\"]}\n[Dealer \"E\"]\n");
+  EXPECT_EQ(8, b.Number);
+  EXPECT_EQ('E', b.Dealer);  // the line after the long one is read
 }
 
 TEST_F(BoardReaderTest, AHeaderBlockIsFoundWithoutANumberAndAnEmptyFileFindsNothing) {
@@ -176,7 +194,6 @@ TEST_F(BoardReaderTest, AHeaderBlockIsFoundWithoutANumberAndAnEmptyFileFindsNoth
 }
 
 TEST_F(BoardReaderDeathTest, MalformedValuesStopWithTheirUpperCasedText) {
-  const char* const kHead = "^Halted by URunAbor because:\r\n";
   const struct {
     const char* line;
     std::string message;
@@ -204,7 +221,7 @@ TEST_F(BoardReaderDeathTest, MalformedValuesStopWithTheirUpperCasedText) {
           StdoutToStderr();
           Next();
         },
-        testing::ExitedWithCode(1), std::string(kHead) + c.message + "\r\n$");
+        testing::ExitedWithCode(1), AbortOutput(c.message));
   }
 }
 
