@@ -1,8 +1,8 @@
 #include "solver/gib_session.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
@@ -10,83 +10,61 @@
 namespace solver {
 namespace {
 
-struct ArgumentLine {
-  bool verbose = false;
-  std::string job_file;
-  std::string fault;
-};
+constexpr std::string_view kBlanks = " \t";
+// A job file is about a hundred bytes; anything much longer is not one.
+constexpr size_t kLongestJobFile = 65536;
 
 // One input line without its line end; nothing at the end of the input.
 std::optional<std::string> ReadArgumentLine(std::FILE* in) {
-  std::string line;
   int c = std::getc(in);
   if (c == EOF) return std::nullopt;
+  std::string line;
   while (c != EOF && c != '\n' && c != '\r') {
     line += static_cast<char>(c);
     c = std::getc(in);
   }
   if (c == '\r') {
-    const int next = std::getc(in);
-    if (next != '\n' && next != EOF) std::ungetc(next, in);
+    c = std::getc(in);
+    if (c != '\n' && c != EOF) std::ungetc(c, in);
   }
   return line;
 }
 
-ArgumentLine ParseArguments(const std::string& line) {
-  ArgumentLine parsed;
-  size_t at = 0;
-  while (parsed.fault.empty()) {
-    const size_t start = line.find_first_not_of(" \t", at);
-    if (start == std::string::npos) break;
-    const size_t end = std::min(line.find_first_of(" \t", start), line.size());
-    const std::string word = line.substr(start, end - start);
-    at = end;
-    if (word == "-v") {
-      parsed.verbose = true;
-    } else if (word == "-d") {
-      // Double dummy is the only way this solver plays.
-    } else if (word.starts_with('-')) {
-      parsed.fault = "unknown option " + word;
-    } else if (!parsed.job_file.empty()) {
-      parsed.fault = "more than one job file";
-    } else {
-      parsed.job_file = word;
-    }
-  }
-  if (parsed.fault.empty() && parsed.job_file.empty()) parsed.fault = "no job file named";
-  return parsed;
-}
-
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& name) {
+// The whole job file, or the reason it cannot be read.
+std::optional<std::string> ReadJobFile(const std::string& name, std::string& fault) {
   std::FILE* file = std::fopen(name.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string text;
-  char block[4096];
-  size_t n = 0;
-  while ((n = std::fread(block, 1, sizeof block, file)) > 0) {
-    text.append(block, n);
-    if (text.size() > (1u << 20)) break;  // no job file is this long
+  if (file == nullptr) {
+    fault = std::string("cannot open the job file: ") + std::strerror(errno);
+    return std::nullopt;
   }
-  const bool failed = std::ferror(file) != 0;
+  std::string text(kLongestJobFile + 1, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  const int error = std::ferror(file) ? errno : 0;
   std::fclose(file);
-  if (failed) return std::nullopt;
+  if (error != 0) {
+    fault = std::string("cannot read the job file: ") + std::strerror(error);
+    return std::nullopt;
+  }
+  if (text.size() > kLongestJobFile) {
+    fault = "longer than " + std::to_string(kLongestJobFile) + " bytes: not a job file";
+    return std::nullopt;
+  }
   return text;
 }
 
-// Solves each new deal once and keeps the table for the jobs that follow with it.
+// Solves each new deal once and keeps its table for the jobs that follow with it.
 class JobSolver {
  public:
-  // The result for the job, or a fault in words.
-  std::string Solve(const Job& job, int& north_south) {
+  // North-South's tricks for the job, or nothing with the fault in words.
+  std::optional<int> Solve(const Job& job, std::string& fault) {
     if (!cached_ || !(job.deal == cached_deal_)) {
-      const std::string fault = SolveDeal(job.deal, table_);
-      if (!fault.empty()) return fault;
+      cached_ = false;
+      fault = SolveDeal(job.deal, table_);
+      if (!fault.empty()) return std::nullopt;
       cached_deal_ = job.deal;
       cached_ = true;
     }
-    north_south = NorthSouthTricks(table_, job.leader, job.strain);
-    return "";
+    return NorthSouthTricks(table_, job.leader, job.strain);
   }
 
  private:
@@ -95,37 +73,73 @@ class JobSolver {
   TrickTable table_;
 };
 
+// Reads, checks and solves the job of one argument line; its result line (and echo)
+// goes to `out`. A fault in words, or empty.
+std::string AnswerJob(const ArgumentLine& arguments, JobSolver& solver, std::FILE* out) {
+  std::string fault;
+  const std::optional<std::string> text = ReadJobFile(arguments.job_file, fault);
+  if (!text) return fault;
+  const JobOrFault parsed = ParseJobFile(*text);
+  if (!parsed.fault.empty()) return parsed.fault;
+  const std::optional<int> north_south = solver.Solve(parsed.job, fault);
+  if (!north_south) return fault;
+  std::fprintf(out, "Tricks for NS: %d\r\n", *north_south);
+  if (arguments.verbose) {
+    std::fprintf(out, "Deal: %s\r\nLeader: %c  Strain: %c\r\n", DealText(parsed.job.deal).c_str(),
+                 parsed.job.leader, parsed.job.strain);
+  }
+  return "";
+}
+
+// Ends the run: what `out` holds goes out first, then the fault's line.
 int Fail(std::FILE* out, std::FILE* err, const std::string& subject, const std::string& fault) {
   std::fflush(out);
   std::fprintf(err, "gib: %s: %s\n", subject.c_str(), fault.c_str());
+  std::fflush(err);
   return 2;
 }
 
 }  // namespace
 
+ArgumentLine ParseArgumentLine(std::string_view line) {
+  ArgumentLine parsed;
+  for (size_t start = line.find_first_not_of(kBlanks); start != std::string_view::npos;
+       start = line.find_first_not_of(kBlanks, start)) {
+    const std::string_view word = line.substr(start, line.find_first_of(kBlanks, start) - start);
+    start += word.size();
+    if (word == "-v") {
+      parsed.verbose = true;
+    } else if (word == "-d") {
+      // Double dummy is the only way this solver plays.
+    } else if (word.starts_with('-')) {
+      parsed.fault = "unknown option " + std::string(word);
+      return parsed;
+    } else if (!parsed.job_file.empty()) {
+      parsed.fault = "more than one job file";
+      return parsed;
+    } else {
+      parsed.job_file = word;
+    }
+  }
+  if (parsed.job_file.empty()) parsed.fault = "no job file named";
+  return parsed;
+}
+
 int RunGib(std::FILE* in, std::FILE* out, std::FILE* err) {
-  InitSolver();
   JobSolver solver;
   while (const std::optional<std::string> line = ReadArgumentLine(in)) {
+    if (line->find_first_not_of(kBlanks) == std::string::npos) continue;
     std::fputs("Enter argument line: \r\n", out);
-    const ArgumentLine arguments = ParseArguments(*line);
+    const ArgumentLine arguments = ParseArgumentLine(*line);
     if (!arguments.fault.empty()) {
       return Fail(out, err, "argument line \"" + *line + "\"", arguments.fault);
     }
-    const std::optional<std::string> text = ReadWholeFile(arguments.job_file);
-    if (!text) return Fail(out, err, arguments.job_file, "cannot read the job file");
-    const JobOrFault parsed = ParseJobFile(*text);
-    if (!parsed.fault.empty()) return Fail(out, err, arguments.job_file, parsed.fault);
-    int north_south = 0;
-    const std::string fault = solver.Solve(parsed.job, north_south);
+    const std::string fault = AnswerJob(arguments, solver, out);
     if (!fault.empty()) return Fail(out, err, arguments.job_file, fault);
-    std::fprintf(out, "Tricks for NS: %d\r\n", north_south);
-    if (arguments.verbose) {
-      std::fprintf(out, "Deal: %s\r\nLeader: %c  Strain: %c\r\n", DealText(parsed.job.deal).c_str(),
-                   parsed.job.leader, parsed.job.strain);
-    }
   }
-  std::fflush(out);
+  if (std::fflush(out) != 0 || std::ferror(out)) {
+    return Fail(out, err, "standard output", std::strerror(errno));
+  }
   return 0;
 }
 

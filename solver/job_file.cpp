@@ -1,89 +1,104 @@
 #include "solver/job_file.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace solver {
 namespace {
 
 constexpr std::string_view kSeats = "nesw";
-constexpr std::string_view kRanks = "23456789TJQKA";
+constexpr std::string_view kSuits = "SHDC";
+constexpr std::string_view kRanks = "23456789TJQKA";  // rank r stands at index r - 2
+constexpr std::string_view kStrains = "cdhsn";
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// A byte as a message shows it: quoted when printable, else by its code.
+std::string Shown(char c) {
+  if (c > ' ' && c < 127) return std::string{'\'', c, '\''};
+  char code[16];
+  std::snprintf(code, sizeof code, "byte 0x%02X", static_cast<unsigned char>(c));
+  return code;
+}
+
+// The lines of the text; a line ends at CR LF, LF alone or CR alone.
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
     const size_t end = text.find_first_of("\r\n");
     lines.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
-    const size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
-    text.remove_prefix(next);
+    text.remove_prefix(text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
   }
   return lines;
 }
 
-// Reads the four holdings of one hand line's text after its seat letter; a fault in
-// words, or empty.
-std::string ReadHand(std::string_view holdings, std::array<uint16_t, 4>& hand) {
-  int suit = 0;
+// Adds the cards of one hand line's holdings to the seat's hand; a fault, or empty.
+std::string ReadHoldings(std::string_view holdings, size_t seat, Deal& deal) {
+  size_t suit = 0;
   int cards = 0;
   for (const char c : holdings) {
     if (c == '.') {
-      if (++suit > 3) return "more than three dots in a hand";
+      if (++suit == 4) return "more than three dots";
       continue;
     }
     const size_t rank = kRanks.find(Upper(c));
-    if (rank == std::string_view::npos) return std::string("not a card rank: '") + c + "'";
+    if (rank == std::string_view::npos) return Shown(c) + " is not a rank";
     const auto bit = static_cast<uint16_t>(1u << (rank + 2));
-    if (hand[suit] & bit) return std::string("card given twice in a hand: ") + Upper(c);
-    hand[suit] |= bit;
+    const std::string card{kSuits[suit], kRanks[rank]};
+    for (size_t other = 0; other < 4; ++other) {
+      if ((deal.holdings[other][suit] & bit) == 0) continue;
+      if (other == seat) return card + " twice";
+      return card + " is held by " + kSeats[other] + " too";
+    }
+    deal.holdings[seat][suit] |= bit;
     ++cards;
   }
-  if (suit < 3) return "fewer than three dots in a hand";
-  if (cards != 13) return "a hand holds " + std::to_string(cards) + " cards, not 13";
+  if (suit < 3) return "fewer than three dots";
+  if (cards != 13) return std::to_string(cards) + " cards, not 13";
   return "";
+}
+
+std::string ReadHandLine(std::string_view line, bool (&seen)[4], Deal& deal) {
+  const size_t seat = line.empty() ? std::string_view::npos : kSeats.find(Lower(line[0]));
+  if (seat == std::string_view::npos || line.size() < 2 || (line[1] != ' ' && line[1] != '\t')) {
+    return "not a hand line (w, n, e or s and a blank, then the holdings)";
+  }
+  if (seen[seat]) return std::string("a second hand for ") + kSeats[seat];
+  seen[seat] = true;
+  return ReadHoldings(line.substr(2), seat, deal);
 }
 
 std::string ReadLeadLine(std::string_view line, Job& job) {
   if (line.size() != 3 || (line[1] != ' ' && line[1] != '\t')) {
-    return "the fifth line is not a leader letter and a strain letter";
+    return "not a lead line (the leader's seat letter, a blank, the strain letter)";
   }
   job.leader = Lower(line[0]);
   job.strain = Lower(line[2]);
-  if (kSeats.find(job.leader) == std::string_view::npos) return "not a seat on lead";
-  if (std::string_view("cdhsn").find(job.strain) == std::string_view::npos) {
-    return "not a strain letter";
+  if (kSeats.find(job.leader) == std::string_view::npos) {
+    return Shown(line[0]) + " is not a seat (n, e, s or w)";
+  }
+  if (kStrains.find(job.strain) == std::string_view::npos) {
+    return Shown(line[2]) + " is not a strain (c, d, h, s or n)";
   }
   return "";
 }
 
 std::string ReadJob(std::string_view text, Job& job) {
+  if (text.empty()) return "the file is empty";
   const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.size() < 5) return "fewer than five lines";
+  if (lines.size() < 5) return std::to_string(lines.size()) + " lines, not 5";
   for (size_t i = 5; i < lines.size(); ++i) {
-    if (!lines[i].empty()) return "more than five lines";
+    if (!lines[i].empty()) return "line " + std::to_string(i + 1) + ": more than five lines";
   }
   bool seen[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    const std::string_view line = lines[i];
-    const size_t seat = line.empty() ? std::string_view::npos : kSeats.find(Lower(line[0]));
-    if (seat == std::string_view::npos || line.size() < 2 || (line[1] != ' ' && line[1] != '\t')) {
-      return "line " + std::to_string(i + 1) + " is not a hand: seat letter and blank expected";
-    }
-    if (seen[seat]) return std::string("two hands for seat ") + kSeats[seat];
-    seen[seat] = true;
-    const std::string fault = ReadHand(line.substr(2), job.deal.holdings[seat]);
-    if (!fault.empty()) return fault + " (seat " + kSeats[seat] + ")";
+  for (size_t i = 0; i < 4; ++i) {
+    const std::string fault = ReadHandLine(lines[i], seen, job.deal);
+    if (!fault.empty()) return "line " + std::to_string(i + 1) + ": " + fault;
   }
-  for (int suit = 0; suit < 4; ++suit) {
-    uint16_t all = 0;
-    for (int seat = 0; seat < 4; ++seat) {
-      if (all & job.deal.holdings[seat][suit]) return "a card is held twice in the deal";
-      all |= job.deal.holdings[seat][suit];
-    }
-  }
-  return ReadLeadLine(lines[4], job);
+  const std::string fault = ReadLeadLine(lines[4], job);
+  return fault.empty() ? fault : "line 5: " + fault;
 }
 
 }  // namespace
@@ -96,11 +111,11 @@ JobOrFault ParseJobFile(std::string_view text) {
 
 std::string DealText(const Deal& deal) {
   std::string text = "N:";
-  for (int seat = 0; seat < 4; ++seat) {
+  for (size_t seat = 0; seat < 4; ++seat) {
     if (seat > 0) text += ' ';
-    for (int suit = 0; suit < 4; ++suit) {
+    for (size_t suit = 0; suit < 4; ++suit) {
       if (suit > 0) text += '.';
-      for (int rank = 12; rank >= 0; --rank) {
+      for (size_t rank = kRanks.size(); rank-- > 0;) {
         if (deal.holdings[seat][suit] & (1u << (rank + 2))) text += kRanks[rank];
       }
     }

@@ -7,7 +7,7 @@
 
 namespace solver {
 
-// A whole deal: card bits by seat (index of the letter in "nesw") and suit (spades,
+// A whole deal: card bits by seat (index of its letter in "nesw") and suit (spades,
 // hearts, diamonds, clubs); bit r stands for rank r, 2 (deuce) to 14 (ace).
 struct Deal {
   std::array<std::array<uint16_t, 4>, 4> holdings{};
@@ -28,14 +28,17 @@ struct JobOrFault {
   std::string fault;  // empty when the job is sound
 };
 
-// Checks and reads the text of a job file: four hand lines "w ", "n ", "e ", "s " (any
-// order, each seat once, the letter in either case) with the spade, heart, diamond and
-// club holdings joined by three dots, thirteen cards per hand of ranks AKQJT98765432 in
-// either case and no card twice; then a line with the leader's letter and the strain
-// letter. Lines may end with CR LF, LF or CR; only empty lines may follow.
+// Checks and reads the text of a job file. Lines 1 to 4 are hand lines: a seat letter
+// (w, n, e or s, in any order, each once, either case), a blank or a tab, then the
+// spade, heart, diamond and club holdings joined by three dots (a void is empty), with
+// thirteen cards of ranks AKQJT98765432 (either case) per hand and no card twice in the
+// deal. Line 5 is the leader's seat letter, a blank or a tab, and the strain letter
+// (c, d, h, s or n; either case). Lines end with CR LF, LF or CR; only empty lines may
+// follow the fifth. Pure.
 JobOrFault ParseJobFile(std::string_view text);
 
-// The deal in PBN form, "N:spades.hearts.diamonds.clubs E:... S:... W:...".
+// The deal in PBN form, "N:" then North's, East's, South's and West's holdings joined by
+// dots, the hands separated by blanks, ranks in upper case from the ace down.
 std::string DealText(const Deal& deal);
 
 }  // namespace solver

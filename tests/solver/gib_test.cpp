@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,31 +15,35 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::RunResult;
-using test_support::ShellQuote;
 
-constexpr char kGib[] = BIN_DIR "/gib";
 constexpr char kPrompt[] = "Enter argument line: ";
 
 // Hands by seat letter n, e, s, w in PBN holding form.
 using Hands = std::map<char, std::string>;
+
+// Results by leader and strain letter: North-South's tricks.
+using Table = std::map<char, std::map<char, int>>;
 
 class Gib : public testing::Test {
  protected:
   // Writes a job file for the deal with that leader and strain.
   void Job(const std::string& name, const Hands& hands, char leader, char strain) const {
     std::string text;
-    for (const char seat : {'w', 'n', 'e', 's'})
+    for (const char seat : {'w', 'n', 'e', 's'}) {
       text += std::string{seat, ' '} + hands.at(seat) + "\r\n";
+    }
     test_support::WriteBytes(dir_.path() / name, text + leader + ' ' + strain + "\r\n");
   }
   // Runs gib on the argument lines; errors go to the file "err".
   RunResult Run(const std::string& arguments) const {
     test_support::WriteBytes(dir_.path() / "args", arguments);
-    return test_support::RunIn(dir_.path(), ShellQuote(kGib) + " < args 2> err");
+    return test_support::RunIn(dir_.path(),
+                               test_support::ShellQuote(BIN_DIR "/gib") + " < args 2> err");
   }
   std::string Errors() const { return test_support::ReadBytes(dir_.path() / "err"); }
 
-  // North-South's tricks of each job of the argument lines, read as the driver reads them.
+  // North-South's tricks of each job, read as the driver reads them: the line right
+  // after each prompt line, past its 15 characters of label.
   static std::vector<int> Results(const std::string& output) {
     std::vector<int> results;
     std::istringstream in(output);
@@ -52,8 +57,8 @@ class Gib : public testing::Test {
     return results;
   }
 
-  // Solves the deal for every leader and strain: results[leader][strain].
-  std::map<char, std::map<char, int>> Table(const Hands& hands) const {
+  // Every leader and strain of the deal in one run.
+  Table Solve(const Hands& hands) const {
     std::string arguments;
     const std::string leaders = "nesw", strains = "cdhsn";
     for (const char leader : leaders) {
@@ -66,9 +71,11 @@ class Gib : public testing::Test {
     const RunResult run = Run(arguments);
     EXPECT_EQ(0, run.exit_code) << Errors();
     const std::vector<int> results = Results(run.output);
-    std::map<char, std::map<char, int>> table;
-    for (size_t i = 0; i < results.size() && i < 20; ++i)
+    EXPECT_EQ(20u, results.size());
+    Table table;
+    for (size_t i = 0; i < results.size() && i < 20; ++i) {
       table[leaders[i / 5]][strains[i % 5]] = results[i];
+    }
     return table;
   }
 
@@ -85,37 +92,62 @@ const Hands kTopCardsNorthSouth = {{'n', "AKQJ.AKQ.AKQ.AKQ"},
                                    {'w', "432.32.432.65432"}};
 
 TEST_F(Gib, EachHandHoldingOneSuitGivesTheEvidentTable) {
-  const auto table = Table(kOneSuitEach);
-  for (const char leader : std::string("nesw")) {
-    SCOPED_TRACE(leader);
-    // The side with the trumps takes every trick; at notrump the side on lead does.
-    EXPECT_EQ(13, table.at(leader).at('s'));
-    EXPECT_EQ(13, table.at(leader).at('d'));
-    EXPECT_EQ(0, table.at(leader).at('h'));
-    EXPECT_EQ(0, table.at(leader).at('c'));
-    EXPECT_EQ(leader == 'n' || leader == 's' ? 13 : 0, table.at(leader).at('n'));
+  // North-South hold spades and diamonds here, then spades and hearts: the side with
+  // the trumps takes every trick, and at notrump the side on lead does.
+  const struct {
+    Hands hands;
+    std::string north_south_trumps;
+  } deals[] = {
+      {kOneSuitEach, "sd"},
+      {{{'n', "AKQJT98765432..."},
+        {'s', ".AKQJT98765432.."},
+        {'e', "..AKQJT98765432."},
+        {'w', "...AKQJT98765432"}},
+       "sh"},
+  };
+  for (const auto& deal : deals) {
+    const Table table = Solve(deal.hands);
+    for (const char leader : std::string("nesw")) {
+      for (const char strain : std::string("cdhs")) {
+        const int want = deal.north_south_trumps.find(strain) != std::string::npos ? 13 : 0;
+        EXPECT_EQ(want, table.at(leader).at(strain)) << deal.north_south_trumps << leader << strain;
+      }
+      EXPECT_EQ(leader == 'n' || leader == 's' ? 13 : 0, table.at(leader).at('n')) << leader;
+    }
   }
 }
 
-TEST_F(Gib, ASideWithAllTheTopCardsTakesEveryTrickAtNotrumpWhoeverLeads) {
-  const auto table = Table(kTopCardsNorthSouth);
+TEST_F(Gib, ASideWithAllTheTopCardsTakesEveryTrickWhoeverLeads) {
+  const Table table = Solve(kTopCardsNorthSouth);
+  for (const char leader : std::string("nesw")) {
+    EXPECT_EQ(13, table.at(leader).at('n')) << leader;
+    EXPECT_EQ(13, table.at(leader).at('s')) << leader;  // eight trumps above all of theirs
+  }
+}
+
+TEST_F(Gib, AVoidHeavyDealAtNotrumpGoesWhollyToTheSideWithEveryTopCard) {
+  // Two voids in every hand; North-South's cards outrank East-West's in every suit, so
+  // whoever leads, North-South win the first trick and run their suits.
+  const Hands voids = {{'n', "AKQJT98.AKQJT9.."},
+                       {'s', "..AKQJT98.AKQJT9"},
+                       {'e', "765432.8765432.."},
+                       {'w', "..765432.8765432"}};
+  const Table table = Solve(voids);
   for (const char leader : std::string("nesw")) EXPECT_EQ(13, table.at(leader).at('n')) << leader;
-  // East and West leading against a North-South spade contract.
-  EXPECT_EQ(13, table.at('e').at('s'));
-  EXPECT_EQ(13, table.at('w').at('s'));
 }
 
 TEST_F(Gib, AnswersTwoDealsInOneInputEachFromItsOwnSolve) {
   Job("a", kOneSuitEach, 'e', 'n');
   Job("b", kTopCardsNorthSouth, 'e', 'n');
-  Job("c", kOneSuitEach, 'n', 'n');
-  const RunResult run = Run("-d a\r\n-d b\r\n-d c\r\n");
+  Job("c", kTopCardsNorthSouth, 'w', 's');
+  Job("d", kOneSuitEach, 'n', 'n');
+  const RunResult run = Run("-d a\r\n-d b\r\n-d c\r\n-d d\r\n");
   EXPECT_EQ(0, run.exit_code);
-  EXPECT_EQ((std::vector<int>{0, 13, 13}), Results(run.output));
+  EXPECT_EQ((std::vector<int>{0, 13, 13, 13}), Results(run.output));
 }
 
 TEST_F(Gib, TheLineAfterEachPromptIsTheResultAndVerboseEchoesFollowIt) {
-  // The driver's own argument file: twenty lines with CR LF.
+  // The driver's own argument file: twenty lines "-d -v " and a job file, CR LF.
   std::string arguments;
   for (int number = 1; number <= 20; ++number) {
     char name[32];
@@ -126,45 +158,72 @@ TEST_F(Gib, TheLineAfterEachPromptIsTheResultAndVerboseEchoesFollowIt) {
   }
   const RunResult run = Run(arguments);
   EXPECT_EQ(0, run.exit_code);
+  EXPECT_EQ("", Errors());
   // Declarers N, S, E, W; strains clubs to notrump.
   EXPECT_EQ(
       (std::vector<int>{0, 13, 0, 13, 0, 0, 13, 0, 13, 0, 0, 13, 0, 13, 13, 0, 13, 0, 13, 13}),
       Results(run.output));
-  const std::string first =
-      std::string(kPrompt) +
-      "\r\nTricks for NS: 0\r\nDeal: N:AKQJT98765432... "
-      ".AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\r\nLeader: e  Strain: c\r\n";
-  EXPECT_EQ(first, run.output.substr(0, first.size()));
-  EXPECT_EQ("", Errors());
+  const std::vector<int> results = Results(run.output);
+  ASSERT_EQ(20u, results.size());
+  std::string expected;
+  for (int number = 1; number <= 20; ++number) {
+    const int result = results[number - 1];
+    expected += std::string(kPrompt) + "\r\nTricks for NS: " + std::to_string(result) +
+                "\r\nDeal: N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. "
+                "...AKQJT98765432\r\nLeader: " +
+                "ewsn"[(number - 1) / 5] + "  Strain: " + "cdhsn"[(number - 1) % 5] + "\r\n";
+  }
+  EXPECT_EQ(expected, run.output);
+  // It keeps no files of its own.
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_.path())) {
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(22u, names.size());  // the twenty jobs, args and err
 }
 
 TEST_F(Gib, AFaultEndsTheRunWithItsPromptAsTheLastLineAndExitCodeTwo) {
   Job("good", kOneSuitEach, 'e', 'n');
-  test_support::WriteBytes(dir_.path() / "short", "w ...AKQJT98765432\r\nn AKQJT98765432...\r\n");
+  fs::create_directory(dir_.path() / "folder");
+  const std::string hands =
+      "w ...AKQJT98765432\r\nn AKQJT98765432...\r\ne .AKQJT98765432..\r\ns ..AKQJT98765432.\r\n";
+  test_support::WriteBytes(dir_.path() / "empty", "");
+  test_support::WriteBytes(dir_.path() / "short", hands);
+  test_support::WriteBytes(dir_.path() / "twelve",
+                           "w ...AKQJT9876543\r\nn AKQJT98765432...\r\n"
+                           "e .AKQJT98765432..\r\ns ..AKQJT98765432.\r\n"
+                           "e n\r\n");
+  test_support::WriteBytes(dir_.path() / "twice",
+                           "w ...AKQJT98765432\r\nn AKQJT98765432...\r\n"
+                           "e .AKQJT98765432..\r\ns ..AKQJT9876543.2\r\n"
+                           "e n\r\n");
+  test_support::WriteBytes(dir_.path() / "lead", hands + "x n\r\n");
+  test_support::WriteBytes(dir_.path() / "strain", hands + "e t\r\n");
+  test_support::WriteBytes(dir_.path() / "long", hands + "e n\r\n" + std::string(70000, '\n'));
   const struct {
     std::string arguments;
     std::string error;
   } cases[] = {
-      {"-d missing\r\n", "gib: missing: cannot read the job file\n"},
-      {"-d short\r\n", "gib: short: fewer than five lines\n"},
-      {"-x good\r\n", "gib: argument line \"-x good\": unknown option -x\n"},
-      {"-d -v\r\n", "gib: argument line \"-d -v\": no job file named\n"},
-      {"-d good good\r\n", "gib: argument line \"-d good good\": more than one job file\n"},
+      {"-d missing", "gib: missing: cannot open the job file: No such file or directory\n"},
+      {"-d folder", "gib: folder: cannot read the job file: Is a directory\n"},
+      {"-d empty", "gib: empty: the file is empty\n"},
+      {"-d short", "gib: short: 4 lines, not 5\n"},
+      {"-d twelve", "gib: twelve: line 1: 12 cards, not 13\n"},
+      {"-d twice", "gib: twice: line 4: C2 is held by w too\n"},
+      {"-d lead", "gib: lead: line 5: 'x' is not a seat (n, e, s or w)\n"},
+      {"-d strain", "gib: strain: line 5: 't' is not a strain (c, d, h, s or n)\n"},
+      {"-d long", "gib: long: longer than 65536 bytes: not a job file\n"},
+      {"-x good", "gib: argument line \"-x good\": unknown option -x\n"},
+      {"-d -v", "gib: argument line \"-d -v\": no job file named\n"},
+      {"-d good good", "gib: argument line \"-d good good\": more than one job file\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
-    const RunResult run = Run("-d good\r\n" + c.arguments + "-d good\r\n");
+    const RunResult run = Run("-d good\r\n" + c.arguments + "\r\n-d good\r\n");
     EXPECT_EQ(2, run.exit_code);
     EXPECT_EQ(std::string(kPrompt) + "\r\nTricks for NS: 0\r\n" + kPrompt + "\r\n", run.output);
     EXPECT_EQ(c.error, Errors());
   }
-}
-
-TEST_F(Gib, ArgumentLinesMayEndWithLfOrCrAlone) {
-  Job("good", kOneSuitEach, 'n', 'n');
-  const RunResult run = Run("-d good\n-d good\r-d good");
-  EXPECT_EQ(0, run.exit_code);
-  EXPECT_EQ((std::vector<int>{13, 13, 13}), Results(run.output));
 }
 
 }  // namespace
