@@ -3,16 +3,20 @@
 #include <cstring>
 #include <string_view>
 
+#include "solver/dds_library.h"
+
 namespace solver {
 
 std::string SolveDeal(const Deal& deal, TrickTable& table) {
+  const DdsLibrary& dds = Dds();
+  if (!dds.fault.empty()) return dds.fault;
   ddTableDealPBN pbn{};
   const std::string text = DealText(deal);
   std::strncpy(pbn.cards, text.c_str(), sizeof pbn.cards - 1);
-  const int status = CalcDDtablePBN(pbn, &table.results);
+  const int status = dds.CalcDDtablePBN(pbn, &table.results);
   if (status == RETURN_NO_FAULT) return "";
   char message[80] = {};
-  ErrorMessage(status, message);
+  dds.ErrorMessage(status, message);
   return "libdds error " + std::to_string(status) + ": " + message;
 }
 

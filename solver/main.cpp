@@ -7,6 +7,7 @@
 int main() {
   solver::PrepareSolver();
   const int code = solver::RunGib(stdin, stdout, stderr);
-  // RunGib has flushed everything; libdds's teardown of its tables would only cost time.
+  // RunGib has flushed everything. libdds, loaded at run time, must not be torn down by
+  // exit (solver/dds_library.h); its teardown would only cost time anyway.
   std::_Exit(code);
 }

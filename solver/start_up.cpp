@@ -1,12 +1,13 @@
 #include "solver/start_up.h"
 
-#include <dds/dll.h>
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
+
+#include "solver/dds_library.h"
 
 namespace solver {
 namespace {
@@ -41,7 +42,8 @@ void HugePageHeap() {
 
 void PrepareSolver() {
   HugePageHeap();
-  SetThreading(kThreadingStl);
+  const DdsLibrary& dds = Dds();
+  if (dds.fault.empty()) dds.SetThreading(kThreadingStl);
 }
 
 }  // namespace solver

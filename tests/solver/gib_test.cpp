@@ -226,4 +226,18 @@ TEST_F(Gib, AFaultEndsTheRunWithItsPromptAsTheLastLineAndExitCodeTwo) {
   }
 }
 
+TEST_F(Gib, ASolverLibraryThatCannotBeLoadedIsAFaultOfTheFirstJob) {
+  Job("good", kOneSuitEach, 'e', 'n');
+  fs::create_directory(dir_.path() / "lib");
+  test_support::WriteBytes(dir_.path() / "lib" / "libdds.so.0", "not a library");
+  test_support::WriteBytes(dir_.path() / "args", "-d good\r\n-d good\r\n");
+  const RunResult run = test_support::RunIn(
+      dir_.path(),
+      "LD_LIBRARY_PATH=lib " + test_support::ShellQuote(BIN_DIR "/gib") + " < args 2> err");
+  EXPECT_EQ(2, run.exit_code);
+  EXPECT_EQ(std::string(kPrompt) + "\r\n", run.output);
+  EXPECT_TRUE(Errors().starts_with("gib: good: cannot load the solver library: lib/libdds.so.0"))
+      << Errors();
+}
+
 }  // namespace
