@@ -54,35 +54,15 @@ void WriteJobs(const std::string& deal) {
   }
 }
 
-double RunGibOnce() {
-  const char* argv[] = {"/bin/sh", "-c", "gib < 99Store.txt > 99Store.txt.out", nullptr};
-  const Clock::time_point start = Clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
-    std::perror("posix_spawn");
-    std::exit(1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const double ms = Milliseconds(Clock::now() - start);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "gib failed\n");
-    std::exit(1);
-  }
-  return ms;
-}
-
-// Runs dealmint on a one-board PBN file of the deal; its whole time.
-double RunDealmint(const std::string& deal, const std::string& dealmint) {
-  std::ofstream("bench.pbn", std::ios::binary) << "[Board \"1\"]\n[Deal \"" << deal << "\"]\n";
-  const std::string command = dealmint + " bench > /dev/null";
+// Runs the command through /bin/sh, as dealmint runs its solver; its whole time.
+double RunThroughShell(const std::string& command) {
   const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
   const Clock::time_point start = Clock::now();
   pid_t pid = 0;
   int status = 0;
   if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0 ||
       waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "dealmint failed\n");
+    std::fprintf(stderr, "failed: %s\n", command.c_str());
     std::exit(1);
   }
   return Milliseconds(Clock::now() - start);
@@ -118,11 +98,14 @@ int main(int argc, char** argv) {
 
   // Interleaved deal by deal, so that drift in the machine's speed touches all three alike.
   const std::string dealmint = std::string(argv[2]) + "/dealmint";
-  std::vector<double> gib_ms, dealmint_ms, baseline_ms;
+  std::vector<double> gib_ms, start_ms, dealmint_ms, baseline_ms;
   for (const std::string& deal : deals) {
     WriteJobs(deal);
-    gib_ms.push_back(RunGibOnce());
-    dealmint_ms.push_back(RunDealmint(deal, dealmint));
+    gib_ms.push_back(RunThroughShell("gib < 99Store.txt > 99Store.txt.out"));
+    // The fixed cost of a run: the shell, gib and libdds starting, no job.
+    start_ms.push_back(RunThroughShell("gib < /dev/null > /dev/null"));
+    std::ofstream("bench.pbn", std::ios::binary) << "[Board \"1\"]\n[Deal \"" << deal << "\"]\n";
+    dealmint_ms.push_back(RunThroughShell(dealmint + " bench > /dev/null"));
     baseline_ms.push_back(SolveInProcess(deal));
   }
   rusage children{};
@@ -136,6 +119,8 @@ int main(int argc, char** argv) {
               baseline_total);
   std::printf("ratio of medians            %.3f\n", Median(gib_ms) / Median(baseline_ms));
   std::printf("ratio of totals             %.3f\n", gib_total / baseline_total);
+  std::printf("gib start-up, median        %.1f ms (shell, gib and libdds, no job)\n",
+              Median(start_ms));
   std::printf("gib peak resident memory    %ld KiB\n", children.ru_maxrss);
   std::printf("dealmint per board, median  %.1f ms (one-board runs)\n", Median(dealmint_ms));
   std::printf("dealmint / in-process       %.3f (medians)\n",
