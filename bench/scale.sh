@@ -3,13 +3,8 @@
 # dealmint on a file of N boards (default 20000) against the same number of bare solver
 # runs through /bin/sh. Usage: bench/scale.sh [N]
 set -eu
-top=$(cd "$(dirname "$0")/.." && pwd)
 n=${1:-20000}
-cmake -S "$top" -B "$top/build-bench" -DCMAKE_BUILD_TYPE=Release -DDEALMINT_TESTS=OFF \
-  -DDEALMINT_BENCH=ON > /dev/null
-cmake --build "$top/build-bench" -j2 > /dev/null
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/prepare.sh"
 "$top/bench/make_deals.sh" 100 "$work/deals"
 awk -v n="$n" '{ d[NR] = $0 } END { for (i = 1; i <= n; i++)
   printf "[Board \"%d\"]\n[Deal \"%s\"]\n\n", i, d[(i - 1) % NR + 1] }' "$work/deals.txt" > "$work/scale.pbn"

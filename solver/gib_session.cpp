@@ -37,8 +37,13 @@ std::optional<std::string> ReadJobFile(const std::string& name, std::string& fau
     fault = std::string("cannot open the job file: ") + std::strerror(errno);
     return std::nullopt;
   }
-  std::string text(kLongestJobFile + 1, '\0');
-  text.resize(std::fread(text.data(), 1, text.size(), file));
+  // Read in blocks up to one byte past the limit, which is enough to tell a file too long.
+  std::string text;
+  char block[4096];
+  size_t n = 0;
+  while (text.size() <= kLongestJobFile && (n = std::fread(block, 1, sizeof block, file)) > 0) {
+    text.append(block, n);
+  }
   const int error = std::ferror(file) ? errno : 0;
   std::fclose(file);
   if (error != 0) {

@@ -1,5 +1,6 @@
 #include "tests/e2e/dealmint_fixture.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,7 +48,11 @@ pid_t DealmintRun::Start(const std::string& arguments, int stdout_fd) const {
                               kDealmint + " " + arguments;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, stdout_fd, STDOUT_FILENO);
+  if (stdout_fd < 0) {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  } else {
+    posix_spawn_file_actions_adddup2(&actions, stdout_fd, STDOUT_FILENO);
+  }
   const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
   pid_t pid = -1;
   const int failed =

@@ -29,8 +29,8 @@ class DealmintRun : public testing::Test {
                               const std::string& env_prefix = "") const;
 
   // Starts "dealmint arguments" in the work directory without waiting for it; its standard
-  // output goes to stdout_fd.
-  pid_t Start(const std::string& arguments, int stdout_fd) const;
+  // output goes to stdout_fd, or to /dev/null when that is -1.
+  pid_t Start(const std::string& arguments, int stdout_fd = -1) const;
   // Waits for a started run; its exit code, or -1 when a signal ended it.
   static int Wait(pid_t pid);
   // Waits up to ten seconds for a file to appear (or, with present false, to go).
