@@ -6,6 +6,8 @@
 
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
+#include "solver/start_up.h"
+#include "solver/warm_solver.h"
 
 namespace solver {
 namespace {
@@ -60,11 +62,13 @@ std::optional<std::string> ReadJobFile(const std::string& name, std::string& fau
 // Solves each new deal once and keeps its table for the jobs that follow with it.
 class JobSolver {
  public:
+  explicit JobSolver(Solving solving) : warm_(solving == Solving::kWarmFirst) {}
+
   // North-South's tricks for the job, or nothing with the fault in words.
   std::optional<int> Solve(const Job& job, std::string& fault) {
     if (!cached_ || !(job.deal == cached_deal_)) {
       cached_ = false;
-      fault = SolveDeal(job.deal, table_);
+      fault = SolveNew(job.deal);
       if (!fault.empty()) return std::nullopt;
       cached_deal_ = job.deal;
       cached_ = true;
@@ -73,6 +77,22 @@ class JobSolver {
   }
 
  private:
+  // The warm solver's answer when it gives one; this process's own solve otherwise.
+  std::string SolveNew(const Deal& deal) {
+    if (warm_) {
+      std::string fault;
+      const WarmAnswer answer = SolveWarm(deal, table_, fault);
+      if (answer != WarmAnswer::kUnavailable) return fault;
+      // Once unavailable, not tried again in this run.
+      warm_ = false;
+    }
+    if (!prepared_) PrepareSolver();
+    prepared_ = true;
+    return SolveDeal(deal, table_);
+  }
+
+  bool warm_;
+  bool prepared_ = false;
   bool cached_ = false;
   Deal cached_deal_;
   TrickTable table_;
@@ -130,8 +150,8 @@ ArgumentLine ParseArgumentLine(std::string_view line) {
   return parsed;
 }
 
-int RunGib(std::FILE* in, std::FILE* out, std::FILE* err) {
-  JobSolver solver;
+int RunGib(std::FILE* in, std::FILE* out, std::FILE* err, Solving solving) {
+  JobSolver solver(solving);
   while (const std::optional<std::string> line = ReadArgumentLine(in)) {
     if (line->find_first_not_of(kBlanks) == std::string::npos) continue;
     std::fputs("Enter argument line: \r\n", out);

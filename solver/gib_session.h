@@ -27,7 +27,10 @@ ArgumentLine ParseArgumentLine(std::string_view line);
 // cannot be read or is not sound, a libdds error, output that cannot be written) writes
 // "gib: " and the job file or argument line and the fault as one line to `err`, writes
 // no result, and returns 2 with `out` flushed, its last line the fault's prompt;
-// otherwise returns 0 with `out` flushed.
-int RunGib(std::FILE* in, std::FILE* out, std::FILE* err);
+// otherwise returns 0 with `out` flushed. Deals are solved in this process, or with
+// kWarmFirst by the warm solver process when it can be used (solver/warm_solver.h);
+// this process prepares and loads libdds only before its first own solve.
+enum class Solving { kInProcess, kWarmFirst };
+int RunGib(std::FILE* in, std::FILE* out, std::FILE* err, Solving solving = Solving::kInProcess);
 
 }  // namespace solver

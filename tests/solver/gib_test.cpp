@@ -1,12 +1,18 @@
 // The built gib program, run as the driver runs it: argument lines on standard input, job
 // files in the current directory.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/test_support.h"
@@ -37,8 +43,8 @@ class Gib : public testing::Test {
   // Runs gib on the argument lines; errors go to the file "err".
   RunResult Run(const std::string& arguments) const {
     test_support::WriteBytes(dir_.path() / "args", arguments);
-    return test_support::RunIn(dir_.path(),
-                               test_support::ShellQuote(BIN_DIR "/gib") + " < args 2> err");
+    return test_support::RunIn(
+        dir_.path(), environment_ + test_support::ShellQuote(BIN_DIR "/gib") + " < args 2> err");
   }
   std::string Errors() const { return test_support::ReadBytes(dir_.path() / "err"); }
 
@@ -80,6 +86,7 @@ class Gib : public testing::Test {
   }
 
   test_support::ScopedTempDir dir_;
+  std::string environment_;  // variables set for gib, as "NAME=value " words
 };
 
 const Hands kOneSuitEach = {{'n', "AKQJT98765432..."},
@@ -238,6 +245,104 @@ TEST_F(Gib, ASolverLibraryThatCannotBeLoadedIsAFaultOfTheFirstJob) {
   EXPECT_EQ(std::string(kPrompt) + "\r\n", run.output);
   EXPECT_TRUE(Errors().starts_with("gib: good: cannot load the solver library: lib/libdds.so.0"))
       << Errors();
+}
+
+// The warm solver that gib starts and later runs use: each test has one of its own,
+// chosen with GIB_SERVER.
+class WarmSolver : public Gib {
+ protected:
+  WarmSolver() {
+    static int count = 0;
+    tag_ = "test-" + std::to_string(getpid()) + "-" + std::to_string(++count);
+    environment_ = "GIB_SERVER=" + tag_ + " ";
+  }
+  ~WarmSolver() override {
+    for (const pid_t pid : Solvers(tag_)) kill(pid, SIGKILL);
+  }
+
+  // The processes "gib --serve ..." started with GIB_SERVER=tag.
+  static std::vector<pid_t> Solvers(const std::string& tag) {
+    std::vector<pid_t> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc", error)) {
+      const std::string name = entry.path().filename().string();
+      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+      const std::string arguments = Slurp(entry.path() / "cmdline");
+      const std::string variables = '\0' + Slurp(entry.path() / "environ");
+      if (arguments.starts_with(std::string("gib\0--serve\0", 12)) &&
+          variables.find(std::string{'\0'} + "GIB_SERVER=" + tag + '\0') != std::string::npos) {
+        found.push_back(std::stoi(name));
+      }
+    }
+    return found;
+  }
+  // A /proc file, or nothing when the process has gone.
+  static std::string Slurp(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // Waits up to the time given for the tag's solvers to be gone; true when they are.
+  static bool GoneWithin(const std::string& tag, std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!Solvers(tag).empty()) {
+      if (std::chrono::steady_clock::now() > end) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+  }
+
+  std::string tag_;
+};
+
+TEST_F(WarmSolver, OneProcessServesLaterRunsAndHoldsNothingOfTheirs) {
+  for (const char leader : std::string("nesw")) {
+    EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at(leader).at('n')) << leader;
+  }
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  const fs::path proc = "/proc/" + std::to_string(solvers[0]);
+  // No directory kept in use and none of its starters' files open: nobody who reads
+  // gib's output to its end waits for it.
+  EXPECT_EQ("/", fs::read_symlink(proc / "cwd"));
+  for (const auto& fd : fs::directory_iterator(proc / "fd")) {
+    const std::string target = fs::read_symlink(fd.path()).string();
+    EXPECT_TRUE(target == "/dev/null" || target.starts_with("socket:")) << target;
+  }
+  // Another deal, another run: the same process answers it.
+  const Table table = Solve(kOneSuitEach);
+  EXPECT_EQ(0, table.at('e').at('n'));
+  EXPECT_EQ(13, table.at('e').at('s'));
+  EXPECT_EQ(solvers, Solvers(tag_));
+}
+
+TEST_F(WarmSolver, ARunWhoseSolverStopsOrDiesMidRequestStillGetsItsResults) {
+  Solve(kOneSuitEach);
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  // The stopped solver takes the next run's request and dies before it answers; the
+  // run solves the deal itself.
+  kill(solvers[0], SIGSTOP);
+  std::thread killer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(solvers[0], SIGKILL);
+  });
+  const Table table = Solve(kTopCardsNorthSouth);
+  killer.join();
+  for (const char leader : std::string("nesw")) EXPECT_EQ(13, table.at(leader).at('s')) << leader;
+  // The next run starts a new solver.
+  EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at('e').at('n'));
+  const std::vector<pid_t> now = Solvers(tag_);
+  ASSERT_EQ(1u, now.size());
+  EXPECT_NE(solvers[0], now[0]);
+}
+
+TEST_F(WarmSolver, EndsWhenIdleAndIsNotStartedWhenSwitchedOff) {
+  Solve(kOneSuitEach);
+  ASSERT_EQ(1u, Solvers(tag_).size());
+  EXPECT_TRUE(GoneWithin(tag_, std::chrono::seconds(15)));
+  environment_ = "GIB_SERVER=off ";
+  EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at('w').at('n'));
+  EXPECT_TRUE(Solvers("off").empty());
 }
 
 }  // namespace

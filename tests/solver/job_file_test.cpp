@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "solver/warm_solver.h"
+
 namespace solver {
 namespace {
 
@@ -86,6 +88,25 @@ TEST(ParseJobFile, NamesTheFirstFaultAndItsLine) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.fault, ParseJobFile(c.text).fault) << c.text;
+  }
+}
+
+// The warm solver trusts no request: only a whole deal goes to libdds.
+TEST(IsWholeDeal, TakesFiftyTwoDistinctCardsThirteenAHandAndNothingElse) {
+  const Deal whole = ParseJobFile(kHands + "e n\r\n").job.deal;
+  EXPECT_TRUE(IsWholeDeal(whole));
+  EXPECT_FALSE(IsWholeDeal(Deal{}));
+  Deal moved = whole;  // West's club deuce handed to North: 12 and 14 cards
+  moved.holdings[3][3] = 0;
+  moved.holdings[0][3] |= 1 << 2;
+  EXPECT_FALSE(IsWholeDeal(moved));
+  Deal twice = whole;  // North's spade ace in East's hand too, in place of the ten
+  twice.holdings[1][0] = static_cast<uint16_t>((twice.holdings[1][0] & ~(1 << 10)) | (1 << 14));
+  EXPECT_FALSE(IsWholeDeal(twice));
+  for (const int bit : {0, 1, 15}) {  // no such rank
+    Deal odd = whole;
+    odd.holdings[3][3] = static_cast<uint16_t>(1 << bit);
+    EXPECT_FALSE(IsWholeDeal(odd)) << bit;
   }
 }
 

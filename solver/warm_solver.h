@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "solver/dd_solve.h"
+#include "solver/job_file.h"
+
+namespace solver {
+
+// A gib process lives for one board, but libdds costs it about 20 ms to load and its
+// transposition tables start cold: together a quarter of a typical solve. So gib hands
+// each deal to a warm solver process of the same user, started by the first gib that
+// finds none and ended after kIdleSeconds without a request. It listens on an abstract
+// Unix socket (no file anywhere) whose name stands for the user, the gib program file,
+// the libdds search variables and GIB_SERVER, so a rebuilt gib or another library never
+// answers. It has no terminal, no working directory in use and none of its starter's
+// files, so nobody waits on it. The environment variable GIB_SERVER=off has every gib
+// solve in its own process.
+constexpr int kIdleSeconds = 5;
+
+// The argument that makes gib the warm solver: "gib --serve NAME".
+constexpr char kServeOption[] = "--serve";
+
+// What asking the warm solver gave.
+enum class WarmAnswer {
+  kSolved,       // `table` holds the deal's table
+  kFault,        // the solver's libdds refused the deal; `fault` says why
+  kUnavailable,  // no warm solver could be used: solve in this process
+};
+
+// Has the warm solver solve the deal, starting it when none runs. Never stops the
+// process and never waits for a solver that has ended or cannot start.
+WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault);
+
+// True unless GIB_SERVER is "off".
+bool WarmSolverWanted();
+
+// The warm solver's main: takes the name (or returns 0 at once if another solver has
+// it), loads libdds (returns 1 if it cannot) and answers requests until kIdleSeconds
+// pass without one. Expects to run in a process of its own, started by SolveWarm.
+int ServeSolves(const std::string& name);
+
+// Whether the bits of the deal are 52 distinct cards, 13 in each hand. Pure.
+bool IsWholeDeal(const Deal& deal);
+
+}  // namespace solver
