@@ -203,10 +203,12 @@ int StartAndConnect(const std::string& name) {
   for (int waited = 0; waited < kStartMilliseconds; ++waited) {
     const int fd = Connect(name);
     if (fd >= 0) return fd;
-    // Ended already: it could not take the name or start at all. Another solver may
-    // have the name; one more try settles it.
+    // Ended already (or reaped by the system, where SIGCHLD is ignored): it could not
+    // take the name or start at all. Another solver may have the name; one more try
+    // settles it.
     int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) return Connect(name);
+    const pid_t ended = waitpid(pid, &status, WNOHANG);
+    if (ended == pid || ended < 0) return Connect(name);
     SleepMilliseconds(1);
   }
   return -1;
