@@ -2,9 +2,12 @@
 // files in the current directory.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -334,6 +337,39 @@ TEST_F(WarmSolver, ARunWhoseSolverStopsOrDiesMidRequestStillGetsItsResults) {
   const std::vector<pid_t> now = Solvers(tag_);
   ASSERT_EQ(1u, now.size());
   EXPECT_NE(solvers[0], now[0]);
+}
+
+TEST_F(WarmSolver, SurvivesRequestsThatAreNotWholeDealsAndAnswersThemNothing) {
+  Solve(kOneSuitEach);
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  // Its name is the third word of its command line.
+  const std::string arguments = Slurp("/proc/" + std::to_string(solvers[0]) + "/cmdline");
+  const std::string name = arguments.substr(12, arguments.find('\0', 12) - 12);
+  ASSERT_FALSE(name.empty());
+  const auto send = [&](const std::string& bytes) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    name.copy(address.sun_path + 1, sizeof address.sun_path - 2);
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    EXPECT_EQ(0, connect(fd, reinterpret_cast<const sockaddr*>(&address), size));
+    EXPECT_EQ(static_cast<ssize_t>(bytes.size()), write(fd, bytes.data(), bytes.size()));
+    shutdown(fd, SHUT_WR);
+    char reply[512];
+    const ssize_t got = read(fd, reply, sizeof reply);
+    close(fd);
+    return got;
+  };
+  const std::string tag = "gibdeal1";
+  EXPECT_EQ(0, send(""));                             // nothing
+  EXPECT_EQ(0, send(tag + std::string(10, 'x')));     // cut short
+  EXPECT_EQ(0, send(std::string(40, '\xff')));        // no tag
+  EXPECT_EQ(0, send(tag + std::string(32, '\0')));    // no cards
+  EXPECT_EQ(0, send(tag + std::string(32, '\xff')));  // every card everywhere
+  // Still there, and still right.
+  EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at('n').at('s'));
+  EXPECT_EQ(solvers, Solvers(tag_));
 }
 
 TEST_F(WarmSolver, EndsWhenIdleAndIsNotStartedWhenSwitchedOff) {
