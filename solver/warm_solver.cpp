@@ -254,7 +254,8 @@ bool IsWholeDeal(const Deal& deal) {
 bool WarmSolverWanted() { return Variable("GIB_SERVER") != "off"; }
 
 WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault) {
-  const std::string name = SolverName();
+  // The same for the whole run: worked out once, not for each deal.
+  static const std::string name = SolverName();
   int fd = Connect(name);
   if (fd < 0) fd = StartAndConnect(name);
   if (fd < 0) return WarmAnswer::kUnavailable;
