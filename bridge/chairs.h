@@ -28,6 +28,15 @@ enum class Suits { Spades, Hearts, Diamonds, Clubs };
 // Card ranks from the ace down, index 1..13 = position + 1.
 inline constexpr char RankLetters[] = "akqjt98765432";
 
+// Pure: North and South make one side, East and West the other. Expects chair 1..4.
+constexpr bool IsNorthSouth(int16_t chair) { return chair == kNorth || chair == kSouth; }
+
+// Pure: the partner's chair (North-South, East-West). Expects chair 1..4.
+constexpr int16_t PartnerOf(int16_t chair) {
+  return static_cast<int16_t>(IsNorthSouth(chair) ? kNorth + kSouth - chair
+                                                  : kEast + kWest - chair);
+}
+
 // Pure: the chair of a seat letter in either case, or nothing for any other character.
 std::optional<int16_t> ChairOfLetter(char letter);
 

@@ -2,24 +2,25 @@
 
 #include <string>
 
-#include "driver/par_search.h"
-#include "driver/solver_run.h"
 #include "pbn/board_reader.h"
 
 namespace driver {
 
-void WriteParLine(runtime::TextFile& par_file) {
-  std::string line = std::to_string(pbn::BoardRecord.Number);
-  for (const int16_t field :
-       {ParResult.ParScore, ParResult.ParLevel, ParResult.ParStrain, ParResult.ParChair}) {
+std::string ParLineText(int16_t board, const TParResult& par, const TTricks& tricks) {
+  std::string line = std::to_string(board);
+  for (const int16_t field : {par.ParScore, par.ParLevel, par.ParStrain, par.ParChair}) {
     line += '\t' + std::to_string(field);
   }
   for (int chair = 1; chair <= 4; ++chair) {
     for (int strain = 1; strain <= 5; ++strain) {
-      line += '\t' + std::to_string(TrickTable[chair][strain]);
+      line += '\t' + std::to_string(tricks[chair][strain]);
     }
   }
-  par_file.WriteLine(line);
+  return line;
+}
+
+void WriteParLine(runtime::TextFile& par_file) {
+  par_file.WriteLine(ParLineText(pbn::BoardRecord.Number, ParResult, TrickTable));
   par_file.Flush();
 }
 

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
+#include "driver/par_search.h"
 #include "runtime/text_file.h"
 
 namespace driver {
 
-// Appends the current board's line to the par file: the board number, ParScore,
-// ParLevel, ParStrain, ParChair and the twenty trick counts (North, South, East, West;
-// clubs to notrump each), 25 decimal fields joined by tabs, CR LF at the end. The line
-// is written out to the file at once, so a later fatal stop cannot lose it.
+// Pure: a board's par line without its line end: the board number, the par's score,
+// level, strain and chair, and the twenty trick counts (North, South, East, West; clubs
+// to notrump each), 25 decimal fields joined by tabs.
+std::string ParLineText(int16_t board, const TParResult& par, const TTricks& tricks);
+
+// Appends the current board's line to the par file: ParLineText of BoardRecord.Number,
+// ParResult and TrickTable, CR LF at the end. The line is written out to the file at
+// once, so a later fatal stop cannot lose it.
 void WriteParLine(runtime::TextFile& par_file);
 
 }  // namespace driver

@@ -2,7 +2,6 @@
 
 #include "bridge/chairs.h"
 #include "bridge/contract_score.h"
-#include "driver/solver_run.h"
 #include "pbn/board_reader.h"
 
 namespace driver {
@@ -14,13 +13,11 @@ bridge::TDenomination DenominationOf(int16_t strain) {
   return bridge::TDenomination::Notrump;
 }
 
-bool NorthSouth(int16_t chair) { return chair == bridge::kNorth || chair == bridge::kSouth; }
-
 // A contract of the present par's level and strain never takes the par over, whichever
 // side or partner would declare it.
-void RecordPar(int16_t level, int16_t strain, int16_t chair, int16_t candidate) {
-  if (level == ParResult.ParLevel && strain == ParResult.ParStrain) return;
-  ParResult = {candidate, level, strain, chair};
+void RecordPar(TParResult& par, int16_t level, int16_t strain, int16_t chair, int16_t candidate) {
+  if (level == par.ParLevel && strain == par.ParStrain) return;
+  par = {candidate, level, strain, chair};
 }
 
 }  // namespace
@@ -37,49 +34,54 @@ bool ChairVulnerable(char vulnerability, int16_t chair) {
       return true;
     case 'N':
     case 'n':
-      return NorthSouth(chair);
+      return bridge::IsNorthSouth(chair);
     case 'E':
     case 'e':
-      return !NorthSouth(chair);
+      return !bridge::IsNorthSouth(chair);
     default:
       return false;
   }
 }
 
-void BuildScoreTable(char vulnerability) {
+TScores ScoresOf(const TTricks& tricks, char vulnerability) {
+  TScores scores{};
   for (int16_t chair = 1; chair <= 4; ++chair) {
     const bool vulnerable = ChairVulnerable(vulnerability, chair);
     for (int16_t strain = 1; strain <= 5; ++strain) {
-      const int16_t tricks = TrickTable[chair][strain];
-      ScoreTable[chair][strain][0] = 0;
+      const int16_t taken = tricks[chair][strain];
       for (int16_t level = 1; level <= 7; ++level) {
         const bridge::TDoubleStatus status =
-            tricks >= level + 6 ? bridge::TDoubleStatus::Undoubled : bridge::TDoubleStatus::Doubled;
-        ScoreTable[chair][strain][level] =
-            bridge::ContractScore(level, DenominationOf(strain), status, tricks, vulnerable);
+            taken >= level + 6 ? bridge::TDoubleStatus::Undoubled : bridge::TDoubleStatus::Doubled;
+        scores[chair][strain][level] =
+            bridge::ContractScore(level, DenominationOf(strain), status, taken, vulnerable);
       }
     }
   }
+  return scores;
 }
 
-void FindPar() {
-  ParResult = {};
-  const int16_t dealer = bridge::CharToChair(pbn::BoardRecord.Dealer);
+TParResult ParOf(const TScores& scores, int16_t dealer) {
+  TParResult par{};
   for (int16_t level = 1; level <= 7; ++level) {
     for (int16_t strain = 1; strain <= 5; ++strain) {
       int16_t chair = dealer;
       for (int turn = 0; turn < 4; ++turn) {
-        const int16_t score = ScoreTable[chair][strain][level];
-        if (NorthSouth(chair)) {
-          if (score > ParResult.ParScore) RecordPar(level, strain, chair, score);
+        const int16_t score = scores[chair][strain][level];
+        if (bridge::IsNorthSouth(chair)) {
+          if (score > par.ParScore) RecordPar(par, level, strain, chair, score);
         } else {
           const auto candidate = static_cast<int16_t>(-score);
-          if (candidate < ParResult.ParScore) RecordPar(level, strain, chair, candidate);
+          if (candidate < par.ParScore) RecordPar(par, level, strain, chair, candidate);
         }
         chair = bridge::NextChair(chair);
       }
     }
   }
+  return par;
 }
+
+void BuildScoreTable(char vulnerability) { ScoreTable = ScoresOf(TrickTable, vulnerability); }
+
+void FindPar() { ParResult = ParOf(ScoreTable, bridge::CharToChair(pbn::BoardRecord.Dealer)); }
 
 }  // namespace driver

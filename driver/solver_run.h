@@ -7,9 +7,12 @@
 
 namespace driver {
 
-// Double-dummy tricks of the current board, [declarer chair 1..4][strain 1..5], as the
-// declarer's side takes them; written only by ReadSolverResults.
-inline std::array<std::array<int16_t, 6>, 5> TrickTable{};
+// Double-dummy tricks, [declarer chair 1..4][strain 1..5], as the declarer's side takes
+// them; index 0 unused.
+using TTricks = std::array<std::array<int16_t, 6>, 5>;
+
+// The current board's tricks; written only by ReadSolverResults.
+inline TTricks TrickTable{};
 void ResetTrickTable();  // all zeros, as at program start
 
 // Runs "gib < 99Store.txt > 99Store.txt.out" through the interpreter named by COMSPEC
