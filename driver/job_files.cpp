@@ -26,7 +26,7 @@ runtime::Text JobFileName(int16_t chair, int16_t strain) {
 
 void WriteArgumentFile() {
   runtime::TextFile file;
-  file.Rewrite(kArgumentFile);
+  file.CreateOwn(kArgumentFile);
   for (int16_t chair = 1; chair <= 4; ++chair) {
     for (int16_t strain = 1; strain <= 5; ++strain) {
       file.Write("-d -v ");
@@ -44,7 +44,7 @@ void WriteJobFiles() {
   for (int16_t strain = 1; strain <= 5; ++strain) {
     for (int16_t chair = 1; chair <= 4; ++chair) {
       runtime::TextFile file;
-      file.Rewrite(JobFileName(chair, strain).str());
+      file.CreateOwn(JobFileName(chair, strain).str());
       file.Write(deal);
       const char lead[] = {bridge::ChairToChar(bridge::NextChair(chair)), ' ',
                            bridge::StrainToChar(strain), '\0'};

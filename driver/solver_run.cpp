@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/chairs.h"
@@ -19,13 +20,17 @@ namespace {
 constexpr char kSolverOutput[] = "99Store.txt.out";
 constexpr char kPrompt[] = "Enter argument line: ";
 constexpr int kLabelLength = 15;
+// What the output file holds until the solver command's redirection truncates it.
+constexpr char kUnwritten = 26;
 
 // The solver's environment: ours, with the running program's directory at the end of
 // PATH so that a gib installed beside dealmint is found after any the user put first.
+// A directory that is not absolute or holds a ':' would add another, relative entry (a
+// gib in the working directory would run): such a one is not added.
 std::vector<std::string> SolverEnvironment() {
   std::vector<std::string> environment = runtime::CurrentEnvironment();
   const std::string own_dir = runtime::ProgramDirectory();
-  if (own_dir.empty()) return environment;
+  if (!own_dir.starts_with('/') || own_dir.find(':') != std::string::npos) return environment;
   for (std::string& entry : environment) {
     if (entry.starts_with("PATH=")) {
       if (entry.size() > 5) entry += ':';
@@ -50,6 +55,26 @@ void FindPrompt(runtime::TextFile& file, const runtime::Text& file_name) {
   }
 }
 
+// Makes the output file a regular file of this user's, so that the command's "> name"
+// opens it and not a link or FIFO put there by someone else (who cannot remove it where
+// the directory has the sticky bit, as shared ones do).
+void CreateSolverOutput() {
+  runtime::TextFile output;
+  output.CreateOwn(kSolverOutput);
+  output.Write(std::string_view(&kUnwritten, 1));
+  output.Close();
+}
+
+// A command that never opened its output (an interpreter that did not start or ignored
+// the command) leaves the file as made: it goes, so the reader finds no output.
+void RemoveUnwrittenOutput() {
+  runtime::TextFile output;
+  if (output.OpenOwnForReading(kSolverOutput) != 0) return;
+  const bool unwritten = output.ReadChar() == kUnwritten && !output.ReadChar();
+  output.Close();
+  if (unwritten) runtime::DeleteFile(kSolverOutput);
+}
+
 }  // namespace
 
 void ResetTrickTable() { TrickTable = {}; }
@@ -57,17 +82,20 @@ void ResetTrickTable() { TrickTable = {}; }
 void RunSolver() {
   const int deleted = runtime::DeleteFile(kSolverOutput);
   if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
+  CreateSolverOutput();
   const runtime::Text comspec = runtime::GetEnvironment("COMSPEC");
   const std::string interpreter = comspec.empty() ? "/bin/sh" : comspec.str();
   runtime::RunProgram(interpreter, {"-c", "gib < 99Store.txt > 99Store.txt.out"},
                       SolverEnvironment());
+  RemoveUnwrittenOutput();
 }
 
 void ReadSolverResults(runtime::Text file_name) {
   runtime::TextFile file;
-  int error = file.OpenForReading(file_name.str());
-  if (error == 2 && util::CIEq(file_name, kSolverOutput))
-    error = file.OpenForReading(kSolverOutput);
+  // Only the file the solver command wrote is read, whatever case the name was given in:
+  // a stray 99Store.txt.Out is never taken for the solver's answer.
+  const int error = util::CIEq(file_name, kSolverOutput) ? file.OpenOwnForReading(kSolverOutput)
+                                                         : file.OpenForReading(file_name.str());
   if (error != 0) util::RunAbort("Input file " + file_name + " not found.");
   for (int16_t chair = 1; chair <= 4; ++chair) {
     for (int16_t strain = 1; strain <= 5; ++strain) {

@@ -20,8 +20,10 @@ void ResetTrickTable();  // all zeros, as at program start
 // solver's PATH is this process's with the directory of the running program appended,
 // so the gib built beside it is found. The output file of an earlier run is deleted
 // first, so that a solver that fails to start never leaves an old board's results to be
-// read; a failure to delete it other than its absence is an I/O error stop. How the
-// solver ended is not examined: the reader judges its output.
+// read; a failure to delete it other than its absence is an I/O error stop. Then a new
+// regular file is made exclusively at the name for the command's redirection to open,
+// and removed again if the command never opened it. How the solver ended is not
+// examined: the reader judges its output.
 void RunSolver();
 
 // Reads the twenty results from the solver output file file_name into TrickTable:
@@ -31,7 +33,8 @@ void RunSolver();
 // cannot be opened ("Input file <name> not found."), when a prompt or a count is
 // missing (the Cannot-find message) or when a count lies outside 0..13; a count that is
 // not an integer is an I/O error stop with 106. A name that matches 99Store.txt.out
-// ignoring case and does not exist opens 99Store.txt.out.
+// ignoring case reads 99Store.txt.out and only it, never through a link, and only a
+// regular file; messages quote the name as given.
 void ReadSolverResults(runtime::Text file_name);
 
 }  // namespace driver
