@@ -1,6 +1,7 @@
 #include "driver/board_loop.h"
 
 #include <string>
+#include <string_view>
 
 #include "driver/directory_lock.h"
 #include "driver/job_files.h"
@@ -73,6 +74,11 @@ void RunDealmint(int argc, const char* const* argv) {
   runtime::TextFile pbn_file;
   if (pbn_file.OpenForReading((BaseName + ".pbn").str()) != 0) {
     util::RunAbort("Input file " + BaseName + ".pbn not found.");
+  }
+  const std::string_view encoding = pbn::SkipByteOrderMark(pbn_file);
+  if (!encoding.empty()) {
+    util::RunAbort("Input file " + BaseName + ".pbn is in " + runtime::Text(std::string(encoding)) +
+                   ": save it as ASCII or UTF-8.");
   }
   LockWorkingDirectory();
   WriteArgumentFile();

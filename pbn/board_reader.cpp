@@ -86,8 +86,17 @@ void ClearBoard() {
 std::optional<int16_t> BoardNumberOf(const Text& rest, Text& quoted) {
   Text value = rest;
   util::PopFirstWord(value, quoted);
-  quoted.Erase(0, 1);   // the opening quote
-  DropLast(quoted, 2);  // the closing quote and bracket, whatever they are
+  quoted.Erase(0, 1);  // the opening quote
+  // The closing quote and bracket, whatever they are; but where a blank cut the value
+  // short (`"12" ]`, `"123 "]`) they are digits, and the rest would be another number.
+  const size_t length = quoted.length();
+  for (size_t i = length > 2 ? length - 2 : 0; i < length; ++i) {
+    if (quoted[i] >= '0' && quoted[i] <= '9') {
+      quoted = Text();
+      return std::nullopt;
+    }
+  }
+  DropLast(quoted, 2);
   const std::optional<int32_t> number = runtime::TextToInteger(quoted.view());
   // Keeping the low 16 bits of a larger number would file it under another board.
   if (!number || *number < 1 || *number > kMaxBoardNumber) return std::nullopt;
@@ -128,6 +137,13 @@ std::optional<int16_t> ScoreOf(const Text& rest, Text& quoted) {
   if (!value) return std::nullopt;
   const auto score = static_cast<int16_t>(*value);
   return east_west ? static_cast<int16_t>(-score) : score;
+}
+
+std::string_view SkipByteOrderMark(runtime::TextFile& pbn_file) {
+  if (pbn_file.SkipPrefix("\xEF\xBB\xBF")) return {};
+  if (pbn_file.SkipPrefix("\xFF\xFE")) return "UTF-16LE";
+  if (pbn_file.SkipPrefix("\xFE\xFF")) return "UTF-16BE";
+  return {};
 }
 
 void ReadBoard(runtime::TextFile& pbn_file) {

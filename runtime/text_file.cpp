@@ -172,6 +172,15 @@ bool TextFile::Eof() {
   return c < 0 || c == kCtrlZ;
 }
 
+bool TextFile::SkipPrefix(std::string_view prefix) {
+  RequireInput();
+  if (!Fill() || std::string_view(buffer_).substr(position_).substr(0, prefix.size()) != prefix) {
+    return false;
+  }
+  position_ += prefix.size();
+  return true;
+}
+
 Text TextFile::ReadLine() {
   RequireInput();
   std::string line;

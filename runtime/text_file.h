@@ -53,6 +53,9 @@ class TextFile {
 
   // Reading. End of file: the physical end, or the next byte is 26.
   bool Eof();
+  // Consumes `prefix` when the unread input starts with it (within the block read last,
+  // which at the start of a file holds its first 64 KiB); true when it did.
+  bool SkipPrefix(std::string_view prefix);
   // The characters up to, not including, the line end, a byte 26 or the end; at most
   // 255 of them. The line end is not consumed. At the end of the file: empty.
   Text ReadLine();

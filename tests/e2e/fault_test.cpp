@@ -183,4 +183,39 @@ TEST_F(DealmintFaults, ASecondRunWhileTheFirstDeletesItsFilesStopsAndTouchesNoth
   EXPECT_EQ(1, TempFilesLeft());
 }
 
+TEST_F(DealmintFaults, AFileSizeLimitIsTheIoErrorStopNotASilentDeath) {
+  // The solver lifts the soft limit for itself; the par file meets it (512 bytes) on
+  // its tenth line.
+  test_support::WriteBytes(fake_bin() / "canned.out", SolverOutput(6));
+  FakeProgram("gib",
+              "ulimit -S -f unlimited\ncat " + ShellQuote((fake_bin() / "canned.out").string()));
+  std::string boards;
+  for (int number = 1; number <= 10; ++number) boards += OneBoard(number);
+  WritePbn("deals", boards);
+  const RunResult run =
+      test_support::RunIn(work(), "ulimit -S -f 1 && PATH=" + ShellQuote(fake_bin().string()) +
+                                      ":\"$PATH\" " + kDealmint + " deals");
+  EXPECT_EQ(101, run.exit_code);
+  EXPECT_THAT(run.output, testing::MatchesRegex("(Processing board [0-9]+\r\n)+"
+                                                "Runtime error 101 at \\$[0-9A-F]{8}\r\n"));
+  EXPECT_EQ(512u, fs::file_size(work() / "deals.par"));
+}
+
+TEST_F(DealmintFaults, AByteOrderMarkIsPassedOverOrNamed) {
+  CannedGib(SolverOutput(6));
+  WritePbn("deals", "\xEF\xBB\xBF" + OneBoard(1) + OneBoard(2));
+  const RunResult utf8 = Run("deals");
+  EXPECT_EQ(0, utf8.exit_code);
+  EXPECT_EQ(Progress(1) + Progress(2), utf8.output);
+  EXPECT_EQ(AllSixLine(1, 3) + AllSixLine(2, 3), ReadWork("deals.par"));
+
+  WritePbn("wide", std::string("\xFF\xFE[\0B\0", 6));
+  const RunResult utf16 = Run("wide");
+  EXPECT_EQ(1, utf16.exit_code);
+  EXPECT_EQ(
+      std::string(kAbort) + "Input file wide.pbn is in UTF-16LE: save it as ASCII or UTF-8.\r\n",
+      utf16.output);
+  EXPECT_FALSE(WorkHas("wide.par"));
+}
+
 }  // namespace
