@@ -134,4 +134,40 @@ TEST_F(SharedDirectory, AProgramDirectoryWithAColonAddsNoRelativeEntryToPath) {
   EXPECT_EQ(Progress(1) + kAbort + kCannotFind, run.output);
 }
 
+TEST_F(SharedDirectory, TwoRunsInADirectoryTheyCannotReadStillExcludeEachOther) {
+  if (geteuid() != 0) GTEST_SKIP() << "running as a user without root's access needs root";
+  // The user may write and search the directory, not read it (mode 0300).
+  test_support::WriteBytes(fake_bin() / "canned.out", SolverOutput(6));
+  FakeProgram("gib",
+              "touch solving\nsleep 2\ncat " + ShellQuote((fake_bin() / "canned.out").string()));
+  const auto everyone = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec;
+  for (const fs::path& path : {work().parent_path(), fake_bin(), fake_bin() / "gib",
+                               fake_bin() / "canned.out", work() / "deals.pbn"}) {
+    fs::permissions(path, everyone);
+  }
+  ASSERT_EQ(0, chown(work().c_str(), kOtherUser, kOtherUser));
+  fs::permissions(work(), fs::perms::owner_write | fs::perms::owner_exec);
+  const std::string as_user = "setpriv --reuid=" + std::to_string(kOtherUser) +
+                              " --regid=" + std::to_string(kOtherUser) + " --clear-groups ";
+  const std::string dealmint = std::string(kDealmint) + " deals";
+  const RunResult both =
+      test_support::RunIn(work(), std::string(kBounded) + " " + as_user + "sh -c " +
+                                      ShellQuote("export PATH=" + ShellQuote(fake_bin().string()) +
+                                                 ":$PATH\n" + dealmint +
+                                                 " > first.out & \n"
+                                                 "while [ ! -e solving ]; do sleep 0.05; done\n" +
+                                                 dealmint +
+                                                 " > second.out; echo $? > second.rc\n"
+                                                 "wait $!; echo $? > first.rc"));
+  EXPECT_EQ(0, both.exit_code);
+  EXPECT_EQ("1\n", ReadWork("second.rc"));
+  EXPECT_EQ(std::string(kAbort) + "Another run of Dealmint is using this directory.\r\n",
+            ReadWork("second.out"));
+  EXPECT_EQ("0\n", ReadWork("first.rc"));
+  EXPECT_EQ(Progress(1), ReadWork("first.out"));
+  EXPECT_EQ(AllSixLine(1, 3), ReadWork("deals.par"));
+  EXPECT_EQ(0, TempFilesLeft());
+}
+
 }  // namespace
