@@ -142,10 +142,11 @@ std::string PrivateDirectory() {
 // The socket address of the named solver in the private directory; false when there is
 // no such directory or the path does not fit.
 bool Address(const std::string& name, sockaddr_un& address) {
-  const std::string path = PrivateDirectory() + "/" + name;
+  const std::string directory = PrivateDirectory();
+  const std::string path = directory + "/" + name;
   address = {};
   address.sun_family = AF_UNIX;
-  if (path.size() == name.size() + 1 || path.size() >= sizeof address.sun_path) return false;
+  if (directory.empty() || path.size() >= sizeof address.sun_path) return false;
   std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
   return true;
 }

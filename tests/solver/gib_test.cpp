@@ -2,6 +2,7 @@
 // files in the current directory.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -269,21 +270,8 @@ class WarmSolver : public Gib {
     for (const pid_t pid : Solvers(tag_)) kill(pid, SIGKILL);
   }
 
-  // The processes "gib --serve ..." started with GIB_SERVER=tag.
   static std::vector<pid_t> Solvers(const std::string& tag) {
-    std::vector<pid_t> found;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-      const std::string name = entry.path().filename().string();
-      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-      const std::string arguments = Slurp(entry.path() / "cmdline");
-      const std::string variables = '\0' + Slurp(entry.path() / "environ");
-      if (arguments.starts_with(std::string("gib\0--serve\0", 12)) &&
-          variables.find(std::string{'\0'} + "GIB_SERVER=" + tag + '\0') != std::string::npos) {
-        found.push_back(std::stoi(name));
-      }
-    }
-    return found;
+    return test_support::WarmSolvers(tag);
   }
   // A /proc file, or nothing when the process has gone.
   static std::string Slurp(const fs::path& file) {
@@ -369,7 +357,7 @@ TEST_F(WarmSolver, ARunWhoseSolverStopsOrDiesMidRequestStillGetsItsResults) {
   // The stopped solver takes the next run's request and dies before it answers; the
   // run solves the deal itself.
   kill(solvers[0], SIGSTOP);
-  std::thread killer([&] {
+  std::jthread killer([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     kill(solvers[0], SIGKILL);
   });
@@ -470,7 +458,9 @@ class HostileUser : public WarmSolver {
     int report[2];
     if (pipe(report) != 0) return false;
     const pid_t pid = fork();
+    if (pid < 0) return false;
     if (pid == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
       close(report[0]);
       sockaddr_un address{};
       const socklen_t size = EndpointAddress(endpoint, address);
@@ -503,7 +493,7 @@ TEST_F(HostileUser, CannotKeepTheSolverAliveNorSquatItsEndpoint) {
   ASSERT_FALSE(endpoint.empty());
   // Root knocks every 200 ms: only the victim's own requests may keep the solver alive.
   std::atomic<bool> gone = false;
-  std::thread knocker([&] {
+  std::jthread knocker([&] {
     for (int i = 0; i < 60 && !gone; ++i) {
       const int fd = ConnectTo(endpoint);
       if (fd >= 0) close(fd);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Helpers shared by the unit and end-to-end tests.
 namespace test_support {
@@ -38,6 +41,9 @@ std::filesystem::path CorpusDir();
 
 // In a death test's child: standard output goes where the death test looks (stderr).
 void StdoutToStderr();
+
+// The warm solver processes ("gib --serve ...") started with GIB_SERVER=tag.
+std::vector<pid_t> WarmSolvers(const std::string& tag);
 
 // Quotes a path for the shell.
 std::string ShellQuote(const std::string& s);
