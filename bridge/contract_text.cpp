@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/console.h"
+#include "util/run_abort.h"
 
 namespace bridge {
 namespace {
@@ -48,10 +48,8 @@ int16_t RawScore(const runtime::Text& contract, int16_t tricks, bool vulnerable)
   const std::optional<TContract> parsed = ParseContract(contract);
   if (!parsed) {
     // Joined as std::string: a Text would cut a long contract off at 255 characters.
-    runtime::ConsoleWriteLine("RawScore halted because of illegal contract: " +
-                              std::string(contract.view()));
-    // Exit code 1: an illegal contract is a failure, not a normal end.
-    runtime::ExitProcess(1);
+    util::StopWithLines(
+        {"RawScore halted because of illegal contract: " + std::string(contract.view())});
   }
   return ContractScore(parsed->level, parsed->denomination, parsed->status, tricks, vulnerable);
 }

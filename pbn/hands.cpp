@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "bridge/chairs.h"
-#include "runtime/console.h"
 #include "util/run_abort.h"
 
 namespace pbn {
@@ -67,7 +66,7 @@ void LoadDigitDeal(runtime::Text digits) {
   ClearHands();
   for (size_t card = 0; card < 52; ++card) {
     const char digit = card < digits.length() ? digits[card] : '\0';
-    if (digit < '0' || digit > '3') runtime::ExitProcess(1);
+    if (digit < '0' || digit > '3') util::StopWithLines({});
     const size_t suit = card / 13 + 1;
     Hands[kChairOfDigit[digit - '0']][suit] += bridge::RankLetters[card % 13];
   }
