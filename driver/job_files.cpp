@@ -9,8 +9,6 @@
 namespace driver {
 namespace {
 
-constexpr char kArgumentFile[] = "99Store.txt";
-
 // The "w " line of a job file and the like.
 std::string HandLine(char prefix, int16_t chair) {
   return std::string{prefix, ' '} + pbn::HandText(chair).str();
