@@ -7,55 +7,39 @@
 namespace bridge {
 namespace {
 
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 TEST(ChairsDeathTest, ConversionsOfNonexistentChairsStopWithTheirOwnMessages) {
-  const char* const kHead = "Halted by URunAbor because:\r\n";
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        NextChair(0);
-      },
-      testing::ExitedWithCode(1),
-      std::string(kHead) + "Requested NextChair for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair('x');
-      },
-      testing::ExitedWithCode(1),
-      "Requested CharToChair for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair(' ');
-      },
-      testing::ExitedWithCode(1), "Requested CharToChair for nonexistent chair");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair('1');
-      },
-      testing::ExitedWithCode(1), "Requested CharToChair for nonexistent chair");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToChar(5);
-      },
-      testing::ExitedWithCode(1),
-      "Requested character for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToString(5);
-      },
-      testing::ExitedWithCode(1), "Requested string for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToString(-1);
-      },
-      testing::ExitedWithCode(1), "Requested string for nonexistent chair");
+  const struct {
+    const char* what;
+    void (*convert)();
+    const char* message;
+  } cases[] = {
+      {"NextChair(0)", [] { NextChair(0); },
+       "Requested NextChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair('x')", [] { CharToChair('x'); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair(' ')", [] { CharToChair(' '); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair('1')", [] { CharToChair('1'); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"ChairToChar(5)", [] { ChairToChar(5); },
+       "Requested character for nonexistent chair--maybe kibitzer?"},
+      {"ChairToString(5)", [] { ChairToString(5); },
+       "Requested string for nonexistent chair--maybe kibitzer?"},
+      {"ChairToString(-1)", [] { ChairToString(-1); },
+       "Requested string for nonexistent chair--maybe kibitzer?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EXIT(
+        {
+          StdoutToStderr();
+          c.convert();
+        },
+        testing::ExitedWithCode(1), AbortOutput(c.message));
+  }
 }
 
 TEST(Chairs, NextChairGoesClockwiseAndComesBackAfterFourSteps) {

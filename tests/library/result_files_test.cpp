@@ -11,6 +11,7 @@ namespace library {
 namespace {
 
 using runtime::Text;
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 class ResultFilesTest : public testing::Test {
@@ -33,7 +34,6 @@ TEST_F(ResultFilesTest, GetResultTakesTheLastWordOfTheFirstResultLine) {
 }
 
 TEST_F(ResultFilesDeathTest, GetResultStopsWithEachOfItsMessages) {
-  const std::string head = "^Halted by URunAbor because:\r\n";
   const Text indented = File("  Result: N/S 620\nlast\n", "indented");
   EXPECT_EXIT(
       {
@@ -41,7 +41,7 @@ TEST_F(ResultFilesDeathTest, GetResultStopsWithEachOfItsMessages) {
         GetResult(indented);
       },
       testing::ExitedWithCode(1),
-      head + "Could not fine Result line in file " + indented.str() + "\r\n$");
+      AbortOutput("Could not fine Result line in file " + indented.str()));
   const Text bare = File("Result: N/S\n", "bare");
   EXPECT_EXIT(
       {
@@ -62,7 +62,7 @@ TEST_F(ResultFilesDeathTest, GetResultStopsWithEachOfItsMessages) {
         GetResult(Missing());
       },
       testing::ExitedWithCode(1),
-      head + "GetResult could not find input file " + Missing().str() + "\r\n$");
+      AbortOutput("GetResult could not find input file " + Missing().str()));
 }
 
 TEST_F(ResultFilesTest, GetPlayStringJoinsTheCallsAndThe52Cards) {
@@ -113,8 +113,7 @@ TEST_F(ResultFilesDeathTest, GetPlayStringAndGetCardStringReportAMissingFileThei
         GetPlayString(Missing());
       },
       testing::ExitedWithCode(1),
-      "^Halted by URunAbor because:\r\nGetPlayString could not find file " + Missing().str() +
-          "\r\n$");
+      AbortOutput("GetPlayString could not find file " + Missing().str()));
   EXPECT_EXIT(
       {
         StdoutToStderr();

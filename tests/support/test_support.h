@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // Helpers shared by the unit and end-to-end tests.
 namespace test_support {
@@ -38,6 +39,14 @@ std::filesystem::path CorpusDir();
 
 // In a death test's child: standard output goes where the death test looks (stderr).
 void StdoutToStderr();
+
+// The two lines util::RunAbort writes for message, byte for byte.
+std::string AbortLines(std::string_view message);
+
+// A death-test pattern that matches AbortLines(message) and nothing else. Messages such
+// as hands carry dots and brackets, so every character with a meaning in a regular
+// expression is escaped.
+std::string AbortOutput(std::string_view message);
 
 // Quotes a path for the shell.
 std::string ShellQuote(const std::string& s);
