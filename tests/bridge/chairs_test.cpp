@@ -52,6 +52,16 @@ TEST(Chairs, NextChairGoesClockwiseAndComesBackAfterFourSteps) {
   }
 }
 
+TEST(Chairs, BoardsRotateTheDealerClockwiseFromNorth) {
+  const int16_t expected[] = {kWest, kNorth, kEast, kSouth, kWest, kNorth};
+  for (int number = 0; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    EXPECT_EQ(expected[number], DealerOfBoard(number));
+  }
+  EXPECT_EQ(kNorth, DealerOfBoard(kMaxBoardNumber - 2));  // 32765 = 4 * 8191 + 1
+  EXPECT_EQ(kWest, DealerOfBoard(kMaxBoardNumber + 1));
+}
+
 TEST(Chairs, LettersAndWordsRoundTripInLowerCase) {
   const struct {
     char upper, lower;
@@ -76,6 +86,15 @@ TEST(Chairs, StrainLettersAreLowerCaseAndOutOfRangeGivesAFixedMark) {
   EXPECT_EQ('n', StrainToChar(kNotrump));
   EXPECT_EQ('?', StrainToChar(0));
   EXPECT_EQ('?', StrainToChar(6));
+  for (int16_t strain = kClubs; strain <= kNotrump; ++strain) {
+    SCOPED_TRACE(strain);
+    const char letter = StrainToChar(strain);
+    EXPECT_EQ(strain, StrainOfLetter(letter));
+    EXPECT_EQ(strain, StrainOfLetter(static_cast<char>(letter - 'a' + 'A')));
+  }
+  for (const char other : {'?', 'T', 'x', '\0', '5'}) EXPECT_FALSE(StrainOfLetter(other)) << other;
+  EXPECT_EQ(1, SuitNumber(Suits::Spades));
+  EXPECT_EQ(4, SuitNumber(Suits::Clubs));
   EXPECT_EQ('a', RankLetters[0]);
   EXPECT_EQ('2', RankLetters[12]);
 }
