@@ -34,8 +34,6 @@ class TextFile {
   // link is followed). Stops on failure.
   void Rewrite(const std::string& name);
 
-  bool IsOpen() const { return fd_ >= 0; }
-
   // Reading. End of file: the physical end, or the next byte is 26.
   bool Eof();
   // The characters up to, not including, the line end, a byte 26 or the end; at most
