@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bridge/chairs.h"
+#include "driver/job_files.h"
 #include "runtime/environment.h"
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
@@ -17,7 +18,6 @@
 namespace driver {
 namespace {
 
-constexpr char kSolverOutput[] = "99Store.txt.out";
 constexpr char kPrompt[] = "Enter argument line: ";
 constexpr int kLabelLength = 15;
 // What the output file holds until the solver command's redirection truncates it.
@@ -85,8 +85,7 @@ void RunSolver() {
   CreateSolverOutput();
   const runtime::Text comspec = runtime::GetEnvironment("COMSPEC");
   const std::string interpreter = comspec.empty() ? "/bin/sh" : comspec.str();
-  runtime::RunProgram(interpreter, {"-c", "gib < 99Store.txt > 99Store.txt.out"},
-                      SolverEnvironment());
+  runtime::RunProgram(interpreter, {"-c", kSolverCommand}, SolverEnvironment());
   RemoveUnwrittenOutput();
 }
 
@@ -112,8 +111,8 @@ void ReadSolverResults(runtime::Text file_name) {
         util::RunAbort("Trick count out of range in " + file_name + ": " + count);
       }
       file.SkipLine();
-      const bool east_west = chair == bridge::kEast || chair == bridge::kWest;
-      TrickTable[chair][strain] = static_cast<int16_t>(east_west ? 13 - *tricks : *tricks);
+      TrickTable[chair][strain] =
+          static_cast<int16_t>(bridge::IsNorthSouth(chair) ? *tricks : 13 - *tricks);
     }
   }
   file.Close();

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "bridge/chairs.h"
 #include "pbn/hands.h"
 #include "runtime/integer_text.h"
+#include "runtime/letter_case.h"
 #include "util/run_abort.h"
 #include "util/string_helpers.h"
 
@@ -11,8 +13,6 @@ namespace pbn {
 namespace {
 
 using runtime::Text;
-
-constexpr int kMaxBoardNumber = 32767;
 
 // Removes up to count characters from the end.
 void DropLast(Text& s, size_t count) { s.Resize(s.length() > count ? s.length() - count : 0); }
@@ -69,7 +69,8 @@ void DeriveDealer() {
   const char d = BoardRecord.Dealer;
   if (d == 'N' || d == 'E' || d == 'S' || d == 'W') return;
   const int remainder = BoardRecord.Number % 4;  // keeps the sign: -1 stays without dealer
-  if (remainder >= 0) BoardRecord.Dealer = "WNES"[remainder];
+  if (remainder < 0) return;
+  BoardRecord.Dealer = runtime::UpperCaseOf(bridge::ChairToChar(bridge::DealerOfBoard(remainder)));
 }
 
 }  // namespace
@@ -99,7 +100,7 @@ std::optional<int16_t> BoardNumberOf(const Text& rest, Text& quoted) {
   DropLast(quoted, 2);
   const std::optional<int32_t> number = runtime::TextToInteger(quoted.view());
   // Keeping the low 16 bits of a larger number would file it under another board.
-  if (!number || *number < 1 || *number > kMaxBoardNumber) return std::nullopt;
+  if (!number || *number < 1 || *number > bridge::kMaxBoardNumber) return std::nullopt;
   return static_cast<int16_t>(*number);
 }
 

@@ -8,6 +8,7 @@
 
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
+#include "runtime/line_end.h"
 #include "runtime/write_all.h"
 
 namespace runtime {
@@ -15,7 +16,6 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 bool IsBlankOrControl(int c) { return c >= 0 && c <= 32; }
 
 // The directory that holds name's last component.

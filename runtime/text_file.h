@@ -49,8 +49,6 @@ class TextFile {
   // that cannot be removed stands at the name.
   void CreateOwn(const std::string& name);
 
-  bool IsOpen() const { return fd_ >= 0; }
-
   // Reading. End of file: the physical end, or the next byte is 26.
   bool Eof();
   // Consumes `prefix` when the unread input starts with it (within the block read last,

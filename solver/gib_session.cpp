@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "runtime/line_end.h"
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
 #include "solver/start_up.h"
@@ -27,13 +28,14 @@ std::optional<std::string> ReadArgumentLine(std::FILE* in) {
   int c = std::getc(in);
   if (c == EOF) return std::nullopt;
   std::string line;
-  while (c != EOF && c != '\n' && c != '\r') {
+  while (c != EOF && !runtime::IsLineEnd(c)) {
     if (line.size() <= kLongestArgumentLine) line += static_cast<char>(c);
     c = std::getc(in);
   }
+  // A CR LF is one line end; any other byte after a CR starts the next line.
   if (c == '\r') {
-    c = std::getc(in);
-    if (c != '\n' && c != EOF) std::ungetc(c, in);
+    const int next = std::getc(in);
+    if (!runtime::ContinuesLineEnd(c, next) && next != EOF) std::ungetc(next, in);
   }
   return line;
 }

@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "pbn/hands.h"
-#include "tests/pbn/abort_output.h"
 #include "tests/support/test_support.h"
 
 namespace pbn {
 namespace {
 
 using runtime::Text;
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 constexpr char kDeal[] =

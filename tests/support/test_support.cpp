@@ -38,6 +38,19 @@ std::vector<pid_t> WarmSolvers(const std::string& tag) {
   return found;
 }
 
+std::string AbortLines(std::string_view message) {
+  return "Halted by URunAbor because:\r\n" + std::string(message) + "\r\n";
+}
+
+std::string AbortOutput(std::string_view message) {
+  std::string pattern = "^";
+  for (const char c : AbortLines(message)) {
+    if (std::string_view(".[\\(){}*+?^$|").find(c) != std::string_view::npos) pattern += '\\';
+    pattern += c;
+  }
+  return pattern + "$";
+}
+
 ScopedTempDir::ScopedTempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "dealmint-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Helpers shared by the unit and end-to-end tests.
@@ -44,6 +45,14 @@ void StdoutToStderr();
 
 // The warm solver processes ("gib --serve ...") started with GIB_SERVER=tag.
 std::vector<pid_t> WarmSolvers(const std::string& tag);
+
+// The two lines util::RunAbort writes for message, byte for byte.
+std::string AbortLines(std::string_view message);
+
+// A death-test pattern that matches AbortLines(message) and nothing else. Messages such
+// as hands carry dots and brackets, so every character with a meaning in a regular
+// expression is escaped.
+std::string AbortOutput(std::string_view message);
 
 // Quotes a path for the shell.
 std::string ShellQuote(const std::string& s);

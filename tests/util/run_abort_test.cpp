@@ -27,6 +27,21 @@ TEST(RunAbortDeathTest, WritesTheHeadingAndTheMessageAndExitsWithOne) {
       testing::ExitedWithCode(1), "^Halted by URunAbor because:\r\n\r\n$");
 }
 
+TEST(RunAbortDeathTest, StopWithLinesWritesEachLineOrNoneAndExitsWithOne) {
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        StopWithLines({"Incorrect number of parameters.", "  o  Name"});
+      },
+      testing::ExitedWithCode(1), "^Incorrect number of parameters\\.\r\n  o  Name\r\n$");
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        StopWithLines({});
+      },
+      testing::ExitedWithCode(1), "^$");
+}
+
 TEST(RunWarning, MessagesOverSeventyCharactersStartOnTheirOwnLine) {
   const std::string seventy(70, 'm');
   const std::string seventy_one(71, 'm');
