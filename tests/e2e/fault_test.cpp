@@ -212,9 +212,8 @@ TEST_F(DealmintFaults, AByteOrderMarkIsPassedOverOrNamed) {
   WritePbn("wide", std::string("\xFF\xFE[\0B\0", 6));
   const RunResult utf16 = Run("wide");
   EXPECT_EQ(1, utf16.exit_code);
-  EXPECT_EQ(
-      std::string(kAbort) + "Input file wide.pbn is in UTF-16LE: save it as ASCII or UTF-8.\r\n",
-      utf16.output);
+  EXPECT_EQ(AbortLines("Input file wide.pbn is in UTF-16LE: save it as ASCII or UTF-8."),
+            utf16.output);
   EXPECT_FALSE(WorkHas("wide.par"));
 }
 
