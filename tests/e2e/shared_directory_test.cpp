@@ -13,6 +13,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::AbortLines;
 using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
@@ -131,7 +132,7 @@ TEST_F(SharedDirectory, AProgramDirectoryWithAColonAddsNoRelativeEntryToPath) {
                                       " deals 2>/dev/null");
   EXPECT_FALSE(WorkHas("planted-ran"));
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + kAbort + kCannotFind, run.output);
+  EXPECT_EQ(Progress(1) + AbortLines(kCannotFind), run.output);
 }
 
 TEST_F(SharedDirectory, TwoRunsInADirectoryTheyCannotReadStillExcludeEachOther) {
@@ -162,8 +163,7 @@ TEST_F(SharedDirectory, TwoRunsInADirectoryTheyCannotReadStillExcludeEachOther) 
                                                  "wait $!; echo $? > first.rc"));
   EXPECT_EQ(0, both.exit_code);
   EXPECT_EQ("1\n", ReadWork("second.rc"));
-  EXPECT_EQ(std::string(kAbort) + "Another run of Dealmint is using this directory.\r\n",
-            ReadWork("second.out"));
+  EXPECT_EQ(AbortLines("Another run of Dealmint is using this directory."), ReadWork("second.out"));
   EXPECT_EQ("0\n", ReadWork("first.rc"));
   EXPECT_EQ(Progress(1), ReadWork("first.out"));
   EXPECT_EQ(AllSixLine(1, 3), ReadWork("deals.par"));
