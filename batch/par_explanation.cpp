@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/par_text.h"
+#include "batch/seat_text.h"
 #include "bridge/chairs.h"
 
 namespace batch {
@@ -70,12 +71,6 @@ std::string Signed(int score) { return (score > 0 ? "+" : "") + std::to_string(s
 
 std::string SideName(bool north_south) { return north_south ? "North-South" : "East-West"; }
 
-std::string PlayerName(int16_t chair) {
-  std::string name = bridge::ChairToString(chair).str();
-  name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  return name;
-}
-
 std::string StrainWords(int16_t strain) {
   constexpr const char* kWords[] = {"", "clubs", "diamonds", "hearts", "spades", "notrump"};
   return kWords[strain];
@@ -88,14 +83,14 @@ bool OnePlayer(const Deal& d, const TParResult& bid) {
 }
 
 std::string DeclarerName(const Deal& d, const TParResult& bid) {
-  return OnePlayer(d, bid) ? PlayerName(bid.ParChair) : SideName(NorthSouth(bid));
+  return OnePlayer(d, bid) ? SeatName(bid.ParChair) : SideName(NorthSouth(bid));
 }
 
 // "4♥", "5♣ doubled", "6NT by South" when only South makes it.
 std::string Contract(const Deal& d, const TParResult& bid) {
   std::string text = std::to_string(bid.ParLevel) + StrainText(bid.ParStrain, d.style);
   if (!Makes(d, bid)) text += " doubled";
-  if (OnePlayer(d, bid)) text += " by " + PlayerName(bid.ParChair);
+  if (OnePlayer(d, bid)) text += " by " + SeatName(bid.ParChair);
   return text;
 }
 
@@ -272,13 +267,12 @@ std::optional<std::string> DeclarerNote(const Deal& d, const TParResult& par) {
   const int other = d.tricks[partner][par.ParStrain];
   const std::string strain = StrainWords(par.ParStrain);
   if (other < taken) {
-    return "The declarer matters: " + PlayerName(par.ParChair) + " takes " +
-           Plural(taken, "trick") + " in " + strain + ", " + PlayerName(partner) + " only " +
-           NumberWord(other) + ".";
+    return "The declarer matters: " + SeatName(par.ParChair) + " takes " + Plural(taken, "trick") +
+           " in " + strain + ", " + SeatName(partner) + " only " + NumberWord(other) + ".";
   }
   if (other > taken) {
-    return PlayerName(partner) + " would take " + Plural(other, "trick") + " in " + strain +
-           ", but " + PlayerName(par.ParChair) +
+    return SeatName(partner) + " would take " + Plural(other, "trick") + " in " + strain +
+           ", but " + SeatName(par.ParChair) +
            " comes first in the auction from the dealer and declares.";
   }
   return std::nullopt;

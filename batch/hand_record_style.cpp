@@ -1,0 +1,72 @@
+#include "batch/hand_record.h"
+
+namespace batch {
+
+// On screen the boards flow in as many columns as fit, each at least 32rem wide, one
+// column on a phone. In print each sheet of kBoardsPerPrintedPage boards fills one page:
+// a board is about 75 mm high at 9 pt, three of them and the heading fit in the 255 mm
+// that US Letter leaves inside 12 mm margins (A4 leaves 273 mm), and a board is never cut.
+std::string_view HandRecordStyle() {
+  return R"(:root { color-scheme: light; }
+* { box-sizing: border-box; }
+body { margin: 0; background: #f3f3ef; color: #111;
+  font: 16px/1.45 "DejaVu Sans", "Segoe UI", "Helvetica Neue", Arial, sans-serif; }
+header, main { max-width: 78rem; margin: 0 auto; padding: 1rem; }
+header { padding-bottom: 0; }
+h1 { font-size: 1.5rem; margin: 0; }
+header p { margin: .25rem 0 0; color: #444; }
+header .note { font-size: .85rem; }
+main { display: grid; gap: 1rem;
+  grid-template-columns: repeat(auto-fill, minmax(min(100%, 32rem), 1fr)); }
+.sheet { display: contents; }
+.board { background: #fff; border: 1px solid #ccc; border-radius: .5rem; padding: .75rem 1rem;
+  display: grid; grid-template-columns: auto minmax(0, 1fr); gap: .5rem 1.25rem;
+  align-items: start; }
+.board h2 { grid-column: 1 / -1; margin: 0; font-size: 1.1rem; }
+.meta { font-weight: normal; font-size: .85rem; color: #444; margin-left: .5rem; }
+.diagram { display: grid; grid-template-columns: repeat(3, auto); gap: .3rem .6rem;
+  grid-template-areas: ". north ." "west compass east" ". south ."; align-items: center; }
+.hand { white-space: nowrap; line-height: 1.3; }
+.who { font-size: .75rem; color: #555; }
+.north { grid-area: north; } .south { grid-area: south; }
+.east { grid-area: east; } .west { grid-area: west; }
+.compass { grid-area: compass; justify-self: center; width: 3.6rem; height: 3.6rem;
+  border: 1px solid #888; border-radius: .3rem; display: grid; font-size: .75rem;
+  grid-template-areas: ". n ." "w . e" ". s ."; place-items: center; }
+.cn { grid-area: n; } .cs { grid-area: s; } .ce { grid-area: e; } .cw { grid-area: w; }
+.compass .vul { color: #fff; background: #c0141c; border-radius: .2rem; padding: 0 .2rem; }
+.compass .dealer { font-weight: bold; text-decoration: underline; }
+.suit { display: inline-block; width: 1em; text-align: center; }
+.red { color: #c0141c; }
+.void { color: #666; }
+table.dd { border-collapse: collapse; font-size: .85rem; }
+.dd caption { text-align: left; font-size: .75rem; color: #555; }
+.dd th, .dd td { border: 1px solid #bbb; padding: .05rem .45rem; text-align: center; }
+.dd thead th { background: #f0f0ea; }
+abbr { text-decoration: none; }
+.details p, .why { margin: .35rem 0 0; }
+.par { font-weight: bold; }
+.why { grid-column: 1 / -1; }
+@media (max-width: 30rem) {
+  header, main { padding: .5rem; }
+  .board { grid-template-columns: minmax(0, 1fr); padding: .5rem; }
+  .diagram { justify-self: center; }
+}
+@media print {
+  @page { margin: 12mm; }
+  body { background: #fff; font-size: 9pt; line-height: 1.3; }
+  header, main { max-width: none; padding: 0; }
+  header { margin-bottom: 3mm; }
+  h1 { font-size: 14pt; }
+  main { display: block; }
+  .sheet { display: block; break-after: page; }
+  .sheet:last-child { break-after: auto; }
+  .board { border: 0; border-top: .3mm solid #999; border-radius: 0; padding: 2.5mm 0 3mm;
+    break-inside: avoid; page-break-inside: avoid; grid-template-columns: 66mm minmax(0, 1fr); }
+  .board h2 { font-size: 11pt; }
+  .compass .vul { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+}
+)";
+}
+
+}  // namespace batch
