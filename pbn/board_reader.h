@@ -36,6 +36,19 @@ void ClearBoard();
 // loader's messages.
 void ReadBoard(runtime::TextFile& pbn_file);
 
+// What TakeBoardLine made of a line.
+enum class LineTaken { kBlank, kTaken, kFault };
+
+// One line of ReadBoard's loop without the stop: kBlank for a line of blanks only; else
+// Found is set, the line is upper-cased and a Board, Vulnerable, Dealer, Deal or Score
+// tag is taken into BoardRecord and Hands (kTaken); a malformed value gives kFault and
+// the message ReadBoard stops with, in fault. Never stops.
+LineTaken TakeBoardLine(runtime::Text line, runtime::Text& fault);
+
+// The dealer from the board number (1 N, 2 E, 3 S, 4 W, ...) when BoardRecord holds no
+// dealer letter; with no board number the dealer stays as it is.
+void DeriveDealer();
+
 // Pure decoders of a tag's rest (the upper-cased text after the tag word, leading blanks
 // removed), each giving nothing where ReadBoard stops. The text a stop quotes is given
 // back through `quoted`.

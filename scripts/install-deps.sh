@@ -2,8 +2,9 @@
 # Installs, from Debian's packages, what building and testing Dealmint needs.
 # Run as root on Debian 12; packages already present are left as they are.
 set -eu
-# dpkg-dev and groff-base serve the package test (dpkg-shlibdeps, groff).
-packages="g++ cmake make libdds-dev libgtest-dev libgmock-dev dpkg-dev groff-base"
+# dpkg-dev and groff-base serve the package test (dpkg-shlibdeps, groff); parallel the
+# test of the recipe that spreads dealmint-batch over several jobs.
+packages="g++ cmake make libdds-dev libgtest-dev libgmock-dev dpkg-dev groff-base libsqlite3-dev nlohmann-json3-dev parallel"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
