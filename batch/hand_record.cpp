@@ -78,16 +78,22 @@ std::string SuitSymbol(int16_t strain) {
          kNames[strain] + "\">" + StrainText(strain, SuitStyle::Symbols) + "</span>";
 }
 
-// Escaped text with each suit symbol marked up as SuitSymbol writes it.
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+// Escaped text with each suit symbol marked up as SuitSymbol writes it, and the sides'
+// names kept on one line (a line break at their hyphen reads badly, and text taken from a
+// printed page would join the two words).
 std::string Marked(std::string_view text) {
   std::string out = HtmlText(text);
   for (int16_t strain = bridge::kClubs; strain <= bridge::kSpades; ++strain) {
-    const std::string symbol = StrainText(strain, SuitStyle::Symbols);
-    const std::string markup = SuitSymbol(strain);
-    for (size_t at = out.find(symbol); at != std::string::npos;
-         at = out.find(symbol, at + markup.size())) {
-      out.replace(at, symbol.size(), markup);
-    }
+    ReplaceAll(out, StrainText(strain, SuitStyle::Symbols), SuitSymbol(strain));
+  }
+  for (const std::string side : {"North-South", "East-West"}) {
+    ReplaceAll(out, side, "<span class=\"side\">" + side + "</span>");
   }
   return out;
 }
@@ -112,7 +118,7 @@ std::string HandHtml(const AnalysedRecord& record, int16_t chair) {
     const std::string& cards = record.hands[chair][suit];
     if (cards.empty()) html += "<span class=\"void\" role=\"img\" aria-label=\"void\">—</span>";
     for (size_t i = 0; i < cards.size(); ++i) {
-      html += (i == 0 ? "" : " ") +
+      html += (i == 0 ? "" : "\u2009") +  // a thin space keeps long suits narrow
               (cards[i] == 'T' ? std::string("10") : HtmlText(cards.substr(i, 1)));
     }
     html += "</div>";

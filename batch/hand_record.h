@@ -7,7 +7,9 @@
 #include <string_view>
 
 #include "batch/analysed_record.h"
+#include "batch/output_file.h"
 #include "batch/par_explanation.h"
+#include "batch/record_sink.h"
 
 // Hand records: one self-contained HTML page (inline style sheet, no script, nothing
 // fetched) with each board's diagram, double-dummy tricks, makeable contracts, par and the
@@ -68,6 +70,24 @@ class HandRecordPage {
   Write write_;
   std::set<std::string> shown_;
   bool started_ = false;
+};
+
+// The --html output of dealmint-batch: a HandRecordPage written to a file as the records
+// come. Stops the process as OutputFile does when the file cannot be written.
+class HandRecordWriter : public RecordSink {
+ public:
+  explicit HandRecordWriter(const std::string& name)
+      : file_(name), page_([this](std::string_view bytes) { file_.Write(bytes); }) {}
+
+  void Add(const AnalysedRecord& record) override { page_.Add(record); }
+  void Finish() override {
+    page_.Finish();
+    file_.Close();
+  }
+
+ private:
+  OutputFile file_;
+  HandRecordPage page_;
 };
 
 }  // namespace batch

@@ -4,8 +4,9 @@ namespace batch {
 
 // On screen the boards flow in as many columns as fit, each at least 32rem wide, one
 // column on a phone. In print each sheet of kBoardsPerPrintedPage boards fills one page:
-// a board is about 75 mm high at 9 pt, three of them and the heading fit in the 255 mm
-// that US Letter leaves inside 12 mm margins (A4 leaves 273 mm), and a board is never cut.
+// at 8.5 pt a board is the diagram's 55 mm high, or up to about 75 mm with a long
+// explanation beside it, so three of them and the heading fit in the 255 mm that US
+// Letter leaves inside 12 mm margins (A4 leaves 273 mm), and a board is never cut.
 std::string_view HandRecordStyle() {
   return R"(:root { color-scheme: light; }
 * { box-sizing: border-box; }
@@ -36,9 +37,10 @@ main { display: grid; gap: 1rem;
 .cn { grid-area: n; } .cs { grid-area: s; } .ce { grid-area: e; } .cw { grid-area: w; }
 .compass .vul { color: #fff; background: #c0141c; border-radius: .2rem; padding: 0 .2rem; }
 .compass .dealer { font-weight: bold; text-decoration: underline; }
-.suit { display: inline-block; width: 1em; text-align: center; }
+.hand .suit { display: inline-block; width: 1em; text-align: center; }
 .red { color: #c0141c; }
 .void { color: #666; }
+.side { white-space: nowrap; }
 table.dd { border-collapse: collapse; font-size: .85rem; }
 .dd caption { text-align: left; font-size: .75rem; color: #555; }
 .dd th, .dd td { border: 1px solid #bbb; padding: .05rem .45rem; text-align: center; }
@@ -54,16 +56,20 @@ abbr { text-decoration: none; }
 }
 @media print {
   @page { margin: 12mm; }
-  body { background: #fff; font-size: 9pt; line-height: 1.3; }
+  body { background: #fff; font-size: 8.5pt; line-height: 1.25; }
   header, main { max-width: none; padding: 0; }
-  header { margin-bottom: 3mm; }
-  h1 { font-size: 14pt; }
+  header { margin-bottom: 2mm; }
+  h1 { font-size: 13pt; }
   main { display: block; }
   .sheet { display: block; break-after: page; }
   .sheet:last-child { break-after: auto; }
-  .board { border: 0; border-top: .3mm solid #999; border-radius: 0; padding: 2.5mm 0 3mm;
-    break-inside: avoid; page-break-inside: avoid; grid-template-columns: 66mm minmax(0, 1fr); }
-  .board h2 { font-size: 11pt; }
+  .board { border: 0; border-top: .3mm solid #999; border-radius: 0; padding: 2mm 0 2.5mm;
+    break-inside: avoid; page-break-inside: avoid; gap: 1mm 5mm;
+    grid-template-columns: auto minmax(0, 1fr); }
+  .board h2 { font-size: 10.5pt; }
+  .diagram { grid-row: 2 / span 2; gap: .5mm 2mm; }
+  .hand { line-height: 1.15; }
+  .why { grid-column: 2; }
   .compass .vul { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )";

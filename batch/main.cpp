@@ -1,5 +1,5 @@
 // dealmint-batch: every deal of whole PBN files solved once, the table and par written
-// back into the PBN, and optionally dealmint's par file and JSON lines.
+// back into the PBN, and optionally dealmint's par file, JSON lines and hand records.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "batch/hand_record.h"
 #include "batch/json_writer.h"
 #include "batch/options.h"
 #include "batch/output_file.h"
+#include "batch/par_explanation.h"
 #include "batch/par_writer.h"
 #include "batch/pbn_writer.h"
 #include "batch/pipeline.h"
@@ -44,7 +46,8 @@ bool SameFile(const std::string& a, const std::string& b) {
 // Refuses outputs that would overwrite an input before it is read.
 void CheckOutputs(const Options& options) {
   for (const std::string& input : options.inputs) {
-    for (const std::string* output : {&options.output, &options.par, &options.json}) {
+    for (const std::string* output :
+         {&options.output, &options.par, &options.json, &options.html}) {
       if (!output->empty() && SameFile(input, *output)) {
         FatalStop(*output + ": is also an input; it would be overwritten before it is read", 2);
       }
@@ -95,9 +98,15 @@ bool ReadInput(const std::string& input, Pipeline& pipeline, Progress& progress,
 int Run(const Options& options) {
   CheckOutputs(options);
   std::vector<std::unique_ptr<RecordSink>> sinks;
-  sinks.push_back(std::make_unique<PbnWriter>(options.output));
+  sinks.push_back(std::make_unique<PbnWriter>(
+      options.output, options.explain ? PbnWriter::Commentary(ExplanationCommentary) : nullptr));
   if (!options.par.empty()) sinks.push_back(std::make_unique<ParWriter>(options.par));
-  if (!options.json.empty()) sinks.push_back(std::make_unique<JsonWriter>(options.json));
+  if (!options.json.empty()) {
+    sinks.push_back(std::make_unique<JsonWriter>(options.json, [](const AnalysedRecord& record) {
+      return RecordExplanation(record, SuitStyle::Symbols);
+    }));
+  }
+  if (!options.html.empty()) sinks.push_back(std::make_unique<HandRecordWriter>(options.html));
   std::vector<RecordSink*> sink_list;
   for (const auto& sink : sinks) sink_list.push_back(sink.get());
 

@@ -29,6 +29,8 @@ const std::vector<OptionRow>& OptionTable() {
       {"--output", true, [](const std::string& v, Options& o) { return (o.output = v, ""); }},
       {"--par", true, [](const std::string& v, Options& o) { return (o.par = v, ""); }},
       {"--json", true, [](const std::string& v, Options& o) { return (o.json = v, ""); }},
+      {"--html", true, [](const std::string& v, Options& o) { return (o.html = v, ""); }},
+      {"--explain", false, [](const std::string&, Options& o) { return (o.explain = true, ""); }},
       {"--threads", true, StoreThreads},
       {"--cache", true, [](const std::string& v, Options& o) { return (o.cache = v, ""); }},
       {"--no-cache", false, [](const std::string&, Options& o) { return (o.no_cache = true, ""); }},
@@ -86,7 +88,11 @@ std::string UsageText() {
          "\n"
          "  -o, --output FILE  write the PBN to FILE instead of standard output\n"
          "  --par FILE         also write dealmint's par file\n"
-         "  --json FILE        also write one JSON object per record\n"
+         "  --json FILE        also write one JSON object per record, with the par\n"
+         "                     explained in words\n"
+         "  --html FILE        also write hand records: one HTML page of every board's\n"
+         "                     diagram, double-dummy table, par and its explanation\n"
+         "  --explain          explain the par in words in a comment after the par tags\n"
          "  --threads N        solve on N threads (default: all cores)\n"
          "  --cache FILE       keep solved tables in FILE\n"
          "  --no-cache         keep no tables\n"

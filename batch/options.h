@@ -11,6 +11,8 @@ struct Options {
   std::string output = "-";         // -o: the written-back PBN
   std::string par;                  // --par: the par file, when given
   std::string json;                 // --json: the JSON lines, when given
+  std::string html;                 // --html: the hand records page, when given
+  bool explain = false;             // --explain: the par's explanation in the PBN too
   int threads = 0;                  // --threads: 0 for all cores
   std::string cache;                // --cache: the cache file instead of the usual one
   bool no_cache = false;            // --no-cache

@@ -325,4 +325,26 @@ std::string ParExplanation(const driver::TTricks& tricks, int16_t dealer, char v
   return text;
 }
 
+std::string RecordExplanation(const AnalysedRecord& record, SuitStyle style) {
+  return ParExplanation(record.tricks, record.dealer, record.vulnerability, style);
+}
+
+std::string ExplanationCommentary(const AnalysedRecord& record) {
+  constexpr size_t kWidth = 76;
+  const std::string text = RecordExplanation(record, SuitStyle::Letters);
+  std::string wrapped;
+  std::string line;
+  for (size_t at = 0; at <= text.size();) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    const std::string_view word(text.data() + at, end - at);
+    if (!line.empty() && line.size() + 1 + word.size() > kWidth) {
+      wrapped += line + '\n';
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + std::string(word);
+    at = end + 1;
+  }
+  return wrapped + line;
+}
+
 }  // namespace batch

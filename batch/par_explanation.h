@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "batch/analysed_record.h"
 #include "driver/par_search.h"
 
 // Why a deal's par is what it is, in words a club player reads.
@@ -32,5 +33,12 @@ std::string StrainText(int16_t strain, SuitStyle style);
 // "-500"), so the sentence never contradicts the par line.
 std::string ParExplanation(const driver::TTricks& tricks, int16_t dealer, char vulnerability,
                            SuitStyle style);
+
+// Pure: ParExplanation of the record's tricks, dealer and vulnerability.
+std::string RecordExplanation(const AnalysedRecord& record, SuitStyle style);
+
+// Pure: the record's explanation with strain letters, broken into lines ("\n") of at most
+// 76 characters at blanks, for a PBN comment (PBN lines stay well under 255 characters).
+std::string ExplanationCommentary(const AnalysedRecord& record);
 
 }  // namespace batch
