@@ -108,8 +108,9 @@ TEST(BoardHtml, ShowsHandsPointsGridParAndExplanationWithSpokenSuits) {
        {"Board 7 ", "Dealer South, E-W vulnerable", "North · 10 HCP", "East · 9 HCP",
         "South · 7 HCP", "West · 14 HCP", "aria-label=\"void\"",
         "<span class=\"suit red\" role=\"img\" aria-label=\"hearts\">♥</span>",
-        "<span class=\"suit\" role=\"img\" aria-label=\"spades\">♠</span> A\u20096\u20095", "10\u20099\u20098\u20097\u20096",
-        "<td>10</td>", "Makeable: NS 4", "Par +420: NS 4", "North-South own the deal"}) {
+        "<span class=\"suit\" role=\"img\" aria-label=\"spades\">♠</span> A\u20096\u20095",
+        "10\u20099\u20098\u20097\u20096", "<td>10</td>", "Makeable: NS 4", "Par +420: NS 4",
+        "<span class=\"side\">North-South</span> own the deal"}) {
     EXPECT_NE(std::string::npos, html.find(part)) << part;
   }
   EXPECT_EQ(std::string::npos, html.find("T 9"));  // the ten is written 10
