@@ -126,13 +126,16 @@ std::string HandHtml(const AnalysedRecord& record, int16_t chair) {
   return html + "</div>";
 }
 
-// The compass between the hands: the seats, the vulnerable ones red, the dealer's marked.
+// The compass between the hands: the seats, the vulnerable ones red, the dealer's marked,
+// and each hand's high-card points, which print shows here instead of above the hands.
 std::string CompassHtml(const AnalysedRecord& record) {
   std::string html = "<div class=\"compass\" aria-hidden=\"true\">";
   for (const int16_t chair : {bridge::kNorth, bridge::kWest, bridge::kEast, bridge::kSouth}) {
-    html += std::string("<span class=\"c") + bridge::ChairToChar(chair) +
+    html += std::string("<span class=\"c") + bridge::ChairToChar(chair) + "\"><span class=\"seat" +
             (driver::ChairVulnerable(record.vulnerability, chair) ? " vul" : "") +
-            (chair == record.dealer ? " dealer" : "") + "\">" + SeatLetter(chair) + "</span>";
+            (chair == record.dealer ? " dealer" : "") + "\">" + SeatLetter(chair) +
+            "</span><span class=\"pts\"> " + std::to_string(HighCardPoints(record.hands[chair])) +
+            "</span></span>";
   }
   return html + "</div>";
 }

@@ -4,9 +4,10 @@ namespace batch {
 
 // On screen the boards flow in as many columns as fit, each at least 32rem wide, one
 // column on a phone. In print each sheet of kBoardsPerPrintedPage boards fills one page:
-// at 8.5 pt a board is the diagram's 55 mm high, or up to about 75 mm with a long
-// explanation beside it, so three of them and the heading fit in the 255 mm that US
-// Letter leaves inside 12 mm margins (A4 leaves 273 mm), and a board is never cut.
+// at 9 pt, with the high-card points moved into the compass, the diagram beside the grid
+// is about 47 mm high and the longest explanation under them (600 characters) about 22 mm,
+// so a board takes at most about 78 mm; three of them and the heading fit in the 255 mm
+// that US Letter leaves inside 12 mm margins (A4 leaves 273 mm), and a board is never cut.
 std::string_view HandRecordStyle() {
   return R"(:root { color-scheme: light; }
 * { box-sizing: border-box; }
@@ -34,6 +35,7 @@ main { display: grid; gap: 1rem;
 .compass { grid-area: compass; justify-self: center; width: 3.6rem; height: 3.6rem;
   border: 1px solid #888; border-radius: .3rem; display: grid; font-size: .75rem;
   grid-template-areas: ". n ." "w . e" ". s ."; place-items: center; }
+.pts { display: none; }
 .cn { grid-area: n; } .cs { grid-area: s; } .ce { grid-area: e; } .cw { grid-area: w; }
 .compass .vul { color: #fff; background: #c0141c; border-radius: .2rem; padding: 0 .2rem; }
 .compass .dealer { font-weight: bold; text-decoration: underline; }
@@ -56,20 +58,24 @@ abbr { text-decoration: none; }
 }
 @media print {
   @page { margin: 12mm; }
-  body { background: #fff; font-size: 8.5pt; line-height: 1.25; }
+  body { background: #fff; font-size: 9pt; line-height: 1.25; }
   header, main { max-width: none; padding: 0; }
   header { margin-bottom: 2mm; }
-  h1 { font-size: 13pt; }
+  h1 { font-size: 12pt; }
+  header .note { font-size: 7.5pt; }
   main { display: block; }
   .sheet { display: block; break-after: page; }
   .sheet:last-child { break-after: auto; }
-  .board { border: 0; border-top: .3mm solid #999; border-radius: 0; padding: 2mm 0 2.5mm;
-    break-inside: avoid; page-break-inside: avoid; gap: 1mm 5mm;
-    grid-template-columns: auto minmax(0, 1fr); }
+  .board { border: 0; border-top: .3mm solid #999; border-radius: 0; padding: 1.5mm 0 2mm;
+    break-inside: avoid; page-break-inside: avoid; gap: 1mm 6mm; }
   .board h2 { font-size: 10.5pt; }
-  .diagram { grid-row: 2 / span 2; gap: .5mm 2mm; }
+  .diagram { gap: .5mm 2mm; }
   .hand { line-height: 1.15; }
-  .why { grid-column: 2; }
+  .who { display: none; }
+  .compass { width: 22mm; height: 14mm; font-size: 7.5pt; white-space: nowrap; }
+  .pts { display: inline; }
+  .dd th, .dd td { padding: 0 1.6mm; }
+  .why { font-size: 8.5pt; margin: 0; }
   .compass .vul { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )";
