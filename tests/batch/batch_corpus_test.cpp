@@ -23,6 +23,9 @@ using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
 
+// The corpus's deals are solved once for all these tests and kept for later runs.
+const std::string kCorpusCache = "--cache " + test_support::ShellQuote(CORPUS_CACHE);
+
 bool FullCorpus() { return std::getenv("DEALMINT_FULL_CORPUS") != nullptr; }
 
 std::vector<fs::path> CorpusFiles() {
@@ -59,7 +62,7 @@ TEST_F(BatchRun, ParFileEqualsDealmintsOnTheExampleAndEveryFileDealmintCompletes
     test_support::WriteBytes(work() / "in.pbn", FirstRecords(ReadBytes(file), limit));
     const RunResult dealmint = RunIn(std::string(kDealmintBin) + " in > /dev/null");
     if (dealmint.exit_code != 0) continue;  // dealmint stops on this file
-    const Result batch = RunBatch("--par batch.par -o /dev/null in.pbn");
+    const Result batch = RunBatch("--par batch.par -o /dev/null in.pbn", kCorpusCache);
     EXPECT_EQ(0, batch.exit_code) << batch.errors;
     EXPECT_EQ(ReadBytes(work() / "in.par"), ReadBytes(work() / "batch.par"));
     ++compared;
@@ -100,7 +103,7 @@ TEST_F(BatchRun, TakingTheAddedTagsOutGivesEveryCorpusFileBack) {
   files.push_back(fs::path(SOURCE_DIR) / "examples" / "example.pbn");
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.filename().string());
-    const Result run = RunBatch("-o out.pbn " + ShellQuote(file.string()));
+    const Result run = RunBatch("-o out.pbn " + ShellQuote(file.string()), kCorpusCache);
     const std::string input = ReadBytes(file);
     const std::string output = ReadBytes(work() / "out.pbn");
     EXPECT_NE(input, output);
@@ -166,7 +169,7 @@ TEST_F(BatchRun, TablesAndParScoresEqualTheTagsOfRealFiles) {
   for (const fs::path& file : CorpusFiles()) {
     SCOPED_TRACE(file.filename().string());
     const bool camrose = file.filename() == "bridgecomposer-camrose-2024.pbn";
-    RunBatch("--json out.json -o /dev/null " + ShellQuote(file.string()));
+    RunBatch("--json out.json -o /dev/null " + ShellQuote(file.string()), kCorpusCache);
     const std::map<int, FileTags> tags = TagsByRecord(ReadBytes(file));
     std::istringstream json(ReadBytes(work() / "out.json"));
     std::string text;
