@@ -11,6 +11,7 @@ bin="$top/build-bench/bin"
 "$top/bench/make_deals.sh" "$n" "$work/deals"
 cd "$work"
 cp deals.pbn whole.pbn
+awk '{ printf "[Board \"%d\"]\n[Dealer \"N\"]\n[Vulnerable \"None\"]\n[Deal \"%s\"]\n\n", NR, $0 }' deals.txt > tagged.pbn
 
 now() { date +%s.%N; }
 # Seconds a command takes.
@@ -21,11 +22,11 @@ timed() { s=$(now); "$@" > /dev/null; e=$(now); echo "$e - $s" | bc -l; }
 dealmint_s=0 batch_s=0 baseline_ms=0
 for round in 1 2; do
   t=$(PATH="$bin:$PATH" timed "$bin/dealmint" whole); dealmint_s=$(echo "$dealmint_s + $t" | bc -l)
-  t=$(timed "$bin/dealmint-batch" --no-cache --quiet deals.pbn); batch_s=$(echo "$batch_s + $t" | bc -l)
+  t=$(timed "$bin/dealmint-batch" --no-cache --quiet tagged.pbn); batch_s=$(echo "$batch_s + $t" | bc -l)
   t=$("$bin/batch_baseline" deals.txt); baseline_ms=$(echo "$baseline_ms + $t" | bc -l)
 done
-"$bin/dealmint-batch" --cache cache.sqlite3 --quiet deals.pbn > cold.pbn
-warm_s=$(timed "$bin/dealmint-batch" --cache cache.sqlite3 --quiet deals.pbn)
+"$bin/dealmint-batch" --cache cache.sqlite3 --quiet tagged.pbn > cold.pbn
+warm_s=$(timed "$bin/dealmint-batch" --cache cache.sqlite3 --quiet tagged.pbn)
 
 # Files of many records over the same deals, all in the warm cache.
 peak() {
