@@ -12,13 +12,11 @@ std::string ParContractText(const driver::TParResult& par, const driver::TTricks
   const int16_t chair = par.ParChair;
   const int16_t taken = tricks[chair][par.ParStrain];
   const int16_t partner = bridge::PartnerOf(chair);
-  std::string text;
-  if (tricks[partner][par.ParStrain] == taken) {
-    text = bridge::IsNorthSouth(chair) ? "NS" : "EW";
-  } else {
-    text = static_cast<char>(bridge::ChairToChar(chair) - 'a' + 'A');
-  }
-  text += ' ';
+  // Built in one expression: g++ 12 warns of an uninitialised string otherwise (-O2).
+  std::string text =
+      tricks[partner][par.ParStrain] == taken
+          ? std::string(bridge::IsNorthSouth(chair) ? "NS " : "EW ")
+          : std::string{static_cast<char>(bridge::ChairToChar(chair) - 'a' + 'A'), ' '};
   text += std::to_string(par.ParLevel);
   text += static_cast<char>(bridge::StrainToChar(par.ParStrain) - 'a' + 'A');
   const int over = taken - (par.ParLevel + 6);

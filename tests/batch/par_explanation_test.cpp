@@ -6,15 +6,11 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <nlohmann/json.hpp>
 #include <random>
 
 #include "batch/par_text.h"
 #include "bridge/chairs.h"
-#include "tests/support/test_support.h"
+#include "tests/batch/explanation_reading.h"
 
 namespace batch {
 namespace {
@@ -175,45 +171,6 @@ void ExpectComparisonsHold(const std::string& text) {
   }
 }
 
-// The closing clause read back into the ParContract tag's grammar and the par score:
-// "so North-South play 5♦ doubled, two down: par +300." gives "NS 5DX-2" and 300.
-std::pair<std::string, int> ReadClosing(const std::string& text) {
-  static const std::map<std::string, std::string> kWho{{"North-South", "NS"}, {"East-West", "EW"},
-                                                       {"North", "N"},        {"South", "S"},
-                                                       {"East", "E"},         {"West", "W"}};
-  static const std::map<std::string, std::string> kStrains{
-      {"♣", "C"}, {"♦", "D"}, {"♥", "H"}, {"♠", "S"}, {"NT", "N"}};
-  static const std::string kWords[] = {"no",   "one",    "two",    "three",   "four",
-                                       "five", "six",    "seven",  "eight",   "nine",
-                                       "ten",  "eleven", "twelve", "thirteen"};
-  auto number = [](const std::string& word) {
-    return std::to_string(std::find(std::begin(kWords), std::end(kWords), word) - kWords);
-  };
-  const size_t so = text.rfind("so ");
-  const size_t colon = text.rfind(": par ");
-  if (so == std::string::npos || colon == std::string::npos || !text.ends_with(".")) return {};
-  const int score = std::stoi(text.substr(colon + 6));
-  const std::string clause = text.substr(so + 3, colon - so - 3);
-  if (clause == "the deal is passed out") return {"Pass", score};
-  const size_t play = clause.find(" play");
-  const size_t contract = clause.find(' ', play + 1) + 1;
-  const size_t end = clause.find_first_of(" ,", contract);
-  const std::string words = clause.substr(contract, end - contract);
-  if (play == std::string::npos || !kWho.contains(clause.substr(0, play))) return {};
-  const std::string strain = words.substr(1);
-  if (!kStrains.contains(strain)) return {};
-  std::string line =
-      kWho.at(clause.substr(0, play)) + " " + words.substr(0, 1) + kStrains.at(strain);
-  const std::string rest = end == std::string::npos ? "" : clause.substr(end);
-  if (rest.empty()) return {line + "=", score};
-  if (rest.starts_with(" with "))
-    return {line + "+" + number(rest.substr(6, rest.find(' ', 6) - 6)), score};
-  if (rest.starts_with(", doubled, ")) return {};
-  if (rest.starts_with(" doubled, "))
-    return {line + "X-" + number(rest.substr(10, rest.find(' ', 10) - 10)), score};
-  return {};
-}
-
 TEST(ParExplanation, EndsInTheParOfTheParSearchOnRandomDeals) {
   std::mt19937 random(19);
   for (int i = 0; i < 4000; ++i) {
@@ -233,75 +190,6 @@ TEST(ParExplanation, EndsInTheParOfTheParSearchOnRandomDeals) {
     EXPECT_LE(sentences, 4u);
     ExpectComparisonsHold(text);
   }
-}
-
-// The explanation with strain letters, as --explain writes it into the PBN.
-std::string WithLetters(std::string text) {
-  const std::pair<const char*, const char*> kLetters[] = {
-      {"♣", "C"}, {"♦", "D"}, {"♥", "H"}, {"♠", "S"}};
-  for (const auto& [symbol, letter] : kLetters) {
-    for (size_t at = text.find(symbol); at != std::string::npos; at = text.find(symbol, at)) {
-      text.replace(at, std::string_view(symbol).size(), letter);
-    }
-  }
-  return text;
-}
-
-// The "{...}" comments that follow a ParContract tag line, their lines joined by blanks.
-std::vector<std::string> CommentariesAfterPar(const std::string& pbn) {
-  std::vector<std::string> found;
-  for (size_t at = pbn.find("[ParContract "); at != std::string::npos;
-       at = pbn.find("[ParContract ", at + 1)) {
-    const size_t open = pbn.find_first_not_of("\r\n", pbn.find(']', at) + 1);
-    if (open == std::string::npos || pbn[open] != '{') continue;
-    std::string text = pbn.substr(open + 1, pbn.find('}', open) - open - 1);
-    std::string joined;
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\r') continue;
-      joined += text[i] == '\n' ? ' ' : text[i];
-    }
-    found.push_back(joined);
-  }
-  return found;
-}
-
-// Tables of the corpus, kept in the build tree from run to run: solving all of it takes
-// minutes, a cached run seconds, and a row that fails its check is never used.
-constexpr char kCorpusCache[] = BIN_DIR "/../corpus-tables.sqlite3";
-
-TEST(DealmintBatchExplanation, AgreesWithTheParOfEveryCorpusBoardInJsonAndPbn) {
-  namespace fs = std::filesystem;
-  if (!fs::exists(test_support::CorpusDir())) GTEST_SKIP() << "no corpus";
-  const test_support::ScopedTempDir dir;
-  size_t records = 0;
-  for (const auto& entry : fs::directory_iterator(test_support::CorpusDir())) {
-    if (entry.path().extension() != ".pbn") continue;
-    const std::string name = entry.path().filename().string();
-    SCOPED_TRACE(name);
-    const test_support::RunResult run = test_support::RunIn(
-        dir.path(), std::string(BIN_DIR "/dealmint-batch --quiet --cache ") + kCorpusCache + " " +
-                        "--explain --json records.json -o written.pbn " +
-                        test_support::ShellQuote(entry.path().string()));
-    EXPECT_TRUE(run.exit_code == 0 || run.exit_code == 1) << run.exit_code;  // 1: some left out
-    std::ifstream json(dir.path() / "records.json");
-    const std::vector<std::string> commentaries =
-        CommentariesAfterPar(test_support::ReadBytes(dir.path() / "written.pbn"));
-    size_t index = 0;
-    for (std::string line; std::getline(json, line); ++index) {
-      const nlohmann::json record = nlohmann::json::parse(line);
-      const std::string explanation = record.at("explanation");
-      SCOPED_TRACE(explanation);
-      EXPECT_EQ(std::make_pair(record.at("par_contract").get<std::string>(),
-                               record.at("par_score").get<int>()),
-                ReadClosing(explanation));
-      ASSERT_LT(index, commentaries.size());
-      EXPECT_EQ(WithLetters(explanation), commentaries[index]);
-    }
-    EXPECT_EQ(index, commentaries.size());
-    EXPECT_GT(index, 0u);
-    records += index;
-  }
-  std::cout << "explanations checked on " << records << " corpus records\n";
 }
 
 }  // namespace
