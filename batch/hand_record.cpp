@@ -179,7 +179,9 @@ std::string Makeable(const driver::TTricks& tricks, int16_t chair, bool agreeing
   for (const int16_t strain : kStrainsDown) {
     const int16_t taken = tricks[chair][strain];
     if (taken < 7 || (tricks[bridge::PartnerOf(chair)][strain] == taken) != agreeing) continue;
-    text += " " + std::to_string(taken - 6) + StrainText(strain, style);
+    text += ' ';
+    text += std::to_string(taken - 6);
+    text += StrainText(strain, style);
   }
   return text;
 }

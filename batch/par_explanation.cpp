@@ -1,7 +1,6 @@
 #include "batch/par_explanation.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -67,7 +66,10 @@ std::string NumberWord(int n) {
   return n >= 0 && n <= 13 ? kWords[n] : std::to_string(n);
 }
 
-std::string Signed(int score) { return (score > 0 ? "+" : "") + std::to_string(score); }
+std::string Signed(int score) {
+  std::string text = score > 0 ? "+" : "";
+  return text += std::to_string(score);
+}
 
 std::string SideName(bool north_south) { return north_south ? "North-South" : "East-West"; }
 
@@ -341,7 +343,8 @@ std::string ExplanationCommentary(const AnalysedRecord& record) {
       wrapped += line + '\n';
       line.clear();
     }
-    line += (line.empty() ? "" : " ") + std::string(word);
+    if (!line.empty()) line += ' ';
+    line += word;
     at = end + 1;
   }
   return wrapped + line;

@@ -65,14 +65,6 @@ TEST_F(BatchRun, ExplanationsAgreeWithTheParOfEveryCorpusRecordInJsonAndPbn) {
   std::cout << "explanations checked on " << records << " corpus records\n";
 }
 
-size_t Count(const std::string& text, const std::string& part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++count;
-  }
-  return count;
-}
-
 // The example's four boards twice over (the same boards at a second table), and the page
 // refused where it would overwrite the input.
 TEST_F(BatchRun, WritesHandRecordsOfEachBoardOnceAndNeverOverAnInput) {
@@ -82,9 +74,9 @@ TEST_F(BatchRun, WritesHandRecordsOfEachBoardOnceAndNeverOverAnInput) {
   const Result run = RunBatch("--quiet --html page.html -o /dev/null in.pbn");
   ASSERT_EQ(0, run.exit_code) << run.errors;
   const std::string page = test_support::ReadBytes(work() / "page.html");
-  EXPECT_EQ(4u, Count(page, "<section class=\"board\">"));
-  EXPECT_EQ(4u, Count(page, "<p class=\"par\">Par "));
-  EXPECT_EQ(4u, Count(page, ": par "));  // each explanation's closing clause
+  EXPECT_EQ(4u, batch::Count(page, "<section class=\"board\">"));
+  EXPECT_EQ(4u, batch::Count(page, "<p class=\"par\">Par "));
+  EXPECT_EQ(4u, batch::Count(page, ": par "));  // each explanation's closing clause
   EXPECT_TRUE(page.ends_with("</html>\n"));
   EXPECT_EQ(2, RunBatch("--html in.pbn in.pbn").exit_code);
   EXPECT_EQ(example + "\r\n" + example, test_support::ReadBytes(work() / "in.pbn"));

@@ -53,4 +53,12 @@ std::string WithLetters(std::string text) {
   return text;
 }
 
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
 }  // namespace batch

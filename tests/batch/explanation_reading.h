@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 
-// Reading back what batch::ParExplanation writes, for the tests.
+// Reading back what batch::ParExplanation and the hand records page write, for the tests.
 namespace batch {
 
 // The closing clause read back into the ParContract tag's grammar, with the par score:
@@ -14,5 +15,8 @@ std::pair<std::string, int> ReadClosing(const std::string& text);
 
 // The text with each suit symbol replaced by its strain letter, as --explain writes it.
 std::string WithLetters(std::string text);
+
+// How many times part stands in text, overlaps included.
+size_t Count(const std::string& text, const std::string& part);
 
 }  // namespace batch

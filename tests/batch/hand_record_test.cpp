@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bridge/chairs.h"
+#include "tests/batch/explanation_reading.h"
 
 namespace batch {
 namespace {
@@ -92,14 +93,6 @@ AnalysedRecord Board(int16_t number, const std::string& north_spades) {
   record.site = "Club";
   record.date = "2024.06.03";
   return record;
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++count;
-  }
-  return count;
 }
 
 TEST(BoardHtml, ShowsHandsPointsGridParAndExplanationWithSpokenSuits) {
