@@ -29,26 +29,32 @@ struct Deal {
 
 int RankOf(const TParResult& bid) { return (bid.ParLevel - 1) * 5 + bid.ParStrain - 1; }
 
-// The pars the auction passes through, in order: ParOf over the contracts up to each rank.
+bool NorthSouth(const TParResult& bid) { return bridge::IsNorthSouth(bid.ParChair); }
+
+// The last pars the auction passes through, in order, ending in the par: the final run of
+// pars that the par's side set itself and the three before it, as far as there are any.
+// The par before one set at a rank is ParOf over the contracts below that rank.
 std::vector<TParResult> ParChain(const Deal& d) {
-  driver::TScores shown{};
-  for (auto& chair : shown) {
-    for (auto& strain : chair) strain.fill(kNeverBid);
-  }
+  constexpr int kBeforeRun = 3;
+  driver::TScores shown = d.scores;
   std::vector<TParResult> chain;
-  for (int rank = 0; rank < kRanks; ++rank) {
-    const int level = rank / 5 + 1;
-    const int strain = rank % 5 + 1;
-    for (int chair = 1; chair <= 4; ++chair) {
-      shown[chair][strain][level] = d.scores[chair][strain][level];
+  int before_run = 0;
+  int masked_from = kRanks;
+  for (TParResult par = driver::ParOf(shown, d.dealer); par.ParLevel != 0;
+       par = driver::ParOf(shown, d.dealer)) {
+    if (!chain.empty() && (before_run > 0 || NorthSouth(par) != NorthSouth(chain.front()))) {
+      if (++before_run > kBeforeRun) break;
     }
-    const TParResult par = driver::ParOf(shown, d.dealer);
-    if (par.ParLevel != 0 && (chain.empty() || !(chain.back() == par))) chain.push_back(par);
+    chain.push_back(par);
+    for (; masked_from > RankOf(par); --masked_from) {
+      const int level = (masked_from - 1) / 5 + 1;
+      const int strain = (masked_from - 1) % 5 + 1;
+      for (int chair = 1; chair <= 4; ++chair) shown[chair][strain][level] = kNeverBid;
+    }
   }
-  return chain;
+  return {chain.rbegin(), chain.rend()};
 }
 
-bool NorthSouth(const TParResult& bid) { return bridge::IsNorthSouth(bid.ParChair); }
 int16_t Taken(const Deal& d, const TParResult& bid) {
   return d.tricks[bid.ParChair][bid.ParStrain];
 }
