@@ -36,6 +36,14 @@ void ClearBoard();
 // loader's messages.
 void ReadBoard(runtime::TextFile& pbn_file);
 
+// Pure decoders of a tag's rest (the upper-cased text after the tag word, leading blanks
+// removed), each giving nothing where ReadBoard stops. The text a stop quotes is given
+// back through `quoted`.
+std::optional<int16_t> BoardNumberOf(const runtime::Text& rest, runtime::Text& quoted);
+std::optional<char> VulnerabilityOf(const runtime::Text& rest);
+std::optional<char> DealerOf(const runtime::Text& rest);
+std::optional<int16_t> ScoreOf(const runtime::Text& rest, runtime::Text& quoted);
+
 // What TakeBoardLine made of a line.
 enum class LineTaken { kBlank, kTaken, kFault };
 
@@ -48,13 +56,5 @@ LineTaken TakeBoardLine(runtime::Text line, runtime::Text& fault);
 // The dealer from the board number (1 N, 2 E, 3 S, 4 W, ...) when BoardRecord holds no
 // dealer letter; with no board number the dealer stays as it is.
 void DeriveDealer();
-
-// Pure decoders of a tag's rest (the upper-cased text after the tag word, leading blanks
-// removed), each giving nothing where ReadBoard stops. The text a stop quotes is given
-// back through `quoted`.
-std::optional<int16_t> BoardNumberOf(const runtime::Text& rest, runtime::Text& quoted);
-std::optional<char> VulnerabilityOf(const runtime::Text& rest);
-std::optional<char> DealerOf(const runtime::Text& rest);
-std::optional<int16_t> ScoreOf(const runtime::Text& rest, runtime::Text& quoted);
 
 }  // namespace pbn
