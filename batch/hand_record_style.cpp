@@ -22,11 +22,10 @@ main { display: grid; gap: 1rem;
   grid-template-columns: repeat(auto-fill, minmax(min(100%, 32rem), 1fr)); }
 .sheet { display: contents; }
 .board { background: #fff; border: 1px solid #ccc; border-radius: .5rem; padding: .75rem 1rem;
-  display: grid; grid-template-columns: auto minmax(0, 1fr); gap: .5rem 1.25rem;
-  align-items: start; }
-.board h2 { grid-column: 1 / -1; margin: 0; font-size: 1.1rem; }
+  display: flex; flex-wrap: wrap; gap: .5rem 1.25rem; align-items: flex-start; }
+.board h2 { flex: 1 1 100%; margin: 0; font-size: 1.1rem; }
 .meta { font-weight: normal; font-size: .85rem; color: #444; margin-left: .5rem; }
-.diagram { display: grid; grid-template-columns: repeat(3, auto); gap: .3rem .6rem;
+.diagram { flex: 0 0 auto; display: grid; grid-template-columns: repeat(3, auto); gap: .3rem .6rem;
   grid-template-areas: ". north ." "west compass east" ". south ."; align-items: center; }
 .hand { white-space: nowrap; line-height: 1.3; }
 .who { font-size: .75rem; color: #555; }
@@ -48,13 +47,13 @@ table.dd { border-collapse: collapse; font-size: .85rem; }
 .dd th, .dd td { border: 1px solid #bbb; padding: .05rem .45rem; text-align: center; }
 .dd thead th { background: #f0f0ea; }
 abbr { text-decoration: none; }
+.details { flex: 1 1 12rem; }
 .details p, .why { margin: .35rem 0 0; }
 .par { font-weight: bold; }
-.why { grid-column: 1 / -1; }
+.why { flex: 1 1 100%; }
 @media (max-width: 30rem) {
   header, main { padding: .5rem; }
-  .board { grid-template-columns: minmax(0, 1fr); padding: .5rem; }
-  .diagram { justify-self: center; }
+  .board { padding: .5rem; justify-content: center; }
 }
 @media print {
   @page { margin: 12mm; }
