@@ -20,51 +20,58 @@ void DropLast(Text& s, size_t count) { s.Resize(s.length() > count ? s.length() 
 bool StartsWith(const Text& s, std::string_view prefix) { return s.view().starts_with(prefix); }
 
 // The Deal tag: the first seat letter after the quote, then four hands clockwise.
-void LoadDeal(Text rest) {
+std::optional<Text> LoadDeal(Text rest) {
   char seat = rest.length() >= 2 ? rest[1] : ' ';
   rest.Erase(0, 3);
   DropLast(rest, 2);
   Text hand;
   for (int i = 1; i <= 4; ++i) {
     util::PopFirstWord(rest, hand);
-    LoadHand(seat, hand);
-    if (i < 4) seat = NextHand(seat);
+    if (auto fault = TryLoadHand(seat, hand)) return fault;
+    if (i == 4) break;
+    const std::optional<char> next = NextHandOf(seat);
+    if (!next) return Text("Cannot find next hand after hand ") + seat;
+    seat = *next;
   }
+  return std::nullopt;
 }
 
-// Acts on one tag line; false when the line is blank.
-bool TakeTagLine(Text line) {
+}  // namespace
+
+LineTaken TakeBoardLine(Text line, Text& fault) {
   util::NoLeadBlanks(line);
-  if (line.empty()) return false;
+  if (line.empty()) return LineTaken::kBlank;
   BoardRecord.Found = true;
   util::UpperCase(line);
   Text tag;
   util::PopFirstWord(line, tag);
   util::NoLeadBlanks(line);
   Text quoted;
+  std::optional<Text> message;
   if (tag == "[BOARD") {
     const std::optional<int16_t> number = BoardNumberOf(line, quoted);
-    if (!number) util::RunAbort("Error decoding board number: " + quoted);
-    BoardRecord.Number = *number;
+    if (!number) message = "Error decoding board number: " + quoted;
+    if (number) BoardRecord.Number = *number;
   } else if (tag == "[VULNERABLE") {
     const std::optional<char> vulnerability = VulnerabilityOf(line);
-    if (!vulnerability) util::RunAbort("Unrecognized vulnerability: " + line);
-    BoardRecord.Vulnerability = *vulnerability;
+    if (!vulnerability) message = "Unrecognized vulnerability: " + line;
+    if (vulnerability) BoardRecord.Vulnerability = *vulnerability;
   } else if (tag == "[DEALER") {
     const std::optional<char> dealer = DealerOf(line);
-    if (!dealer) util::RunAbort("Unrecognized dealer: " + line);
-    BoardRecord.Dealer = *dealer;
+    if (!dealer) message = "Unrecognized dealer: " + line;
+    if (dealer) BoardRecord.Dealer = *dealer;
   } else if (tag == "[DEAL") {
-    LoadDeal(line);
+    message = LoadDeal(line);
   } else if (tag == "[SCORE") {
     const std::optional<int16_t> score = ScoreOf(line, quoted);
-    if (!score) util::RunAbort("Error decoding score: " + quoted);
-    BoardRecord.Score = *score;
+    if (!score) message = "Error decoding score: " + quoted;
+    if (score) BoardRecord.Score = *score;
   }
-  return true;
+  if (!message) return LineTaken::kTaken;
+  fault = *message;
+  return LineTaken::kFault;
 }
 
-// Dealer from the board number when no tag gave one: 1 N, 2 E, 3 S, 0 W.
 void DeriveDealer() {
   const char d = BoardRecord.Dealer;
   if (d == 'N' || d == 'E' || d == 'S' || d == 'W') return;
@@ -72,8 +79,6 @@ void DeriveDealer() {
   if (remainder < 0) return;
   BoardRecord.Dealer = runtime::UpperCaseOf(bridge::ChairToChar(bridge::DealerOfBoard(remainder)));
 }
-
-}  // namespace
 
 void ResetBoardRecord() { BoardRecord = TBoardRecord{}; }
 
@@ -151,9 +156,11 @@ void ReadBoard(runtime::TextFile& pbn_file) {
   bool at_end = false;
   bool blank = false;
   while (!blank && !at_end) {
-    const Text line = pbn_file.TakeLine();
+    Text fault;
+    const LineTaken taken = TakeBoardLine(pbn_file.TakeLine(), fault);
+    if (taken == LineTaken::kFault) util::RunAbort(fault);
     at_end = pbn_file.Eof();
-    blank = !TakeTagLine(line);
+    blank = taken == LineTaken::kBlank;
   }
   DeriveDealer();
   BoardRecord.AtEof = at_end;

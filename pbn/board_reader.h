@@ -53,4 +53,17 @@ std::optional<char> VulnerabilityOf(const runtime::Text& rest);
 std::optional<char> DealerOf(const runtime::Text& rest);
 std::optional<int16_t> ScoreOf(const runtime::Text& rest, runtime::Text& quoted);
 
+// What TakeBoardLine made of a line.
+enum class LineTaken { kBlank, kTaken, kFault };
+
+// One line of ReadBoard's loop without the stop: kBlank for a line of blanks only; else
+// Found is set, the line is upper-cased and a Board, Vulnerable, Dealer, Deal or Score
+// tag is taken into BoardRecord and Hands (kTaken); a malformed value gives kFault and
+// the message ReadBoard stops with, in fault. Never stops.
+LineTaken TakeBoardLine(runtime::Text line, runtime::Text& fault);
+
+// The dealer from the board number (1 N, 2 E, 3 S, 4 W, ...) when BoardRecord holds no
+// dealer letter; with no board number the dealer stays as it is.
+void DeriveDealer();
+
 }  // namespace pbn

@@ -12,10 +12,11 @@ namespace {
 
 // Storing happens after the dot test of the same suit, so a hand without dots reports
 // the dots, not the seat.
-void StoreHolding(char seat, int suit, std::string_view holding) {
+std::optional<runtime::Text> StoreHolding(char seat, int suit, std::string_view holding) {
   const std::optional<int16_t> chair = bridge::ChairOfLetter(seat);
-  if (!chair) util::RunAbort(runtime::Text("LoadHand does not recognize hand ") + seat);
+  if (!chair) return runtime::Text("LoadHand does not recognize hand ") + seat;
   Hands[*chair][suit] = runtime::Text(holding);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -31,19 +32,30 @@ void ClearHands() {
 }
 
 void LoadHand(char seat, runtime::Text hand) {
+  const std::optional<runtime::Text> fault = TryLoadHand(seat, hand);
+  if (fault) util::RunAbort(*fault);
+}
+
+std::optional<runtime::Text> TryLoadHand(char seat, const runtime::Text& hand) {
   std::string_view rest = hand.view();
   for (int suit = 1; suit <= 3; ++suit) {
     const size_t dot = rest.find('.');
-    if (dot == std::string_view::npos) util::RunAbort("Not enough dots in hand: " + hand);
-    StoreHolding(seat, suit, rest.substr(0, dot));
+    if (dot == std::string_view::npos) return "Not enough dots in hand: " + hand;
+    if (auto fault = StoreHolding(seat, suit, rest.substr(0, dot))) return fault;
     rest.remove_prefix(dot + 1);
   }
-  StoreHolding(seat, 4, rest);
+  return StoreHolding(seat, 4, rest);
 }
 
 char NextHand(char seat) {
+  const std::optional<char> next = NextHandOf(seat);
+  if (!next) util::RunAbort(runtime::Text("Cannot find next hand after hand ") + seat);
+  return *next;
+}
+
+std::optional<char> NextHandOf(char seat) {
   const std::optional<int16_t> chair = bridge::ChairOfLetter(seat);
-  if (!chair) util::RunAbort(runtime::Text("Cannot find next hand after hand ") + seat);
+  if (!chair) return std::nullopt;
   return runtime::UpperCaseOf(bridge::ChairToChar(bridge::NextChair(*chair)));
 }
 

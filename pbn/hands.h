@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "runtime/text.h"
 
@@ -24,9 +25,16 @@ void ClearHands();
 // dot is missing (tested first), or "LoadHand does not recognize hand " and the letter.
 void LoadHand(char seat, runtime::Text hand);
 
+// LoadHand without the stop: the message LoadHand would stop with, or nothing when the
+// hand was stored. On a fault the earlier suits stay replaced, as with LoadHand.
+std::optional<runtime::Text> TryLoadHand(char seat, const runtime::Text& hand);
+
 // The next seat clockwise, in upper case: N->E->S->W->N. Stops through RunAbort with
 // "Cannot find next hand after hand " and the letter for any other character.
 char NextHand(char seat);
+
+// Pure: NextHand without the stop; nothing for a character that is no seat letter.
+std::optional<char> NextHandOf(char seat);
 
 // Replaces the whole table with a deal written as 52 holder digits, one per card from
 // the ace of spades down to the two of clubs: 0 North, 1 East, 2 South, 3 West.

@@ -30,4 +30,10 @@ int NorthSouthTricks(const TrickTable& table, char leader, char strain) {
   return kSeats[declarer] == 'n' || kSeats[declarer] == 's' ? tricks : 13 - tricks;
 }
 
+int DeclarerTricks(const ddTableResults& results, int declarer, int strain) {
+  constexpr int kHandOfDeclarer[] = {0, 0, 2, 1, 3};           // North, South, East, West
+  constexpr int kDenominationOfStrain[] = {0, 3, 2, 1, 0, 4};  // clubs .. notrump
+  return results.resTable[kDenominationOfStrain[strain]][kHandOfDeclarer[declarer]];
+}
+
 }  // namespace solver

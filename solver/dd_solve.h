@@ -23,4 +23,9 @@ std::string SolveDeal(const Deal& deal, TrickTable& table);
 // that ParseJobFile gives.
 int NorthSouthTricks(const TrickTable& table, char leader, char strain);
 
+// Tricks the declarer takes in the strain, with the declarer and strain numbered as the
+// rest of the project numbers them: declarer 1 North, 2 South, 3 East, 4 West; strain
+// 1 clubs, 2 diamonds, 3 hearts, 4 spades, 5 notrump. Pure; expects those ranges.
+int DeclarerTricks(const ddTableResults& results, int declarer, int strain);
+
 }  // namespace solver

@@ -26,6 +26,8 @@ DdsLibrary Load() {
   Resolve(library, "CalcDDtablePBN", dds.CalcDDtablePBN, dds.fault);
   Resolve(library, "ErrorMessage", dds.ErrorMessage, dds.fault);
   Resolve(library, "SetThreading", dds.SetThreading, dds.fault);
+  Resolve(library, "SetMaxThreads", dds.SetMaxThreads, dds.fault);
+  Resolve(library, "CalcAllTablesPBN", dds.CalcAllTablesPBN, dds.fault);
   return dds;
 }
 

@@ -16,6 +16,9 @@ struct DdsLibrary {
   int (*CalcDDtablePBN)(ddTableDealPBN deal, ddTableResults* results) = nullptr;
   void (*ErrorMessage)(int code, char line[80]) = nullptr;
   int (*SetThreading)(int code) = nullptr;
+  void (*SetMaxThreads)(int threads) = nullptr;
+  int (*CalcAllTablesPBN)(ddTableDealsPBN* deals, int mode, int filter[DDS_STRAINS],
+                          ddTablesRes* results, allParResults* par) = nullptr;
   std::string fault;  // why the library or a function could not be loaded; empty if all were
 };
 

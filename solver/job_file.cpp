@@ -100,6 +100,12 @@ std::string ReadJob(std::string_view text, Job& job) {
 
 }  // namespace
 
+std::string AddHand(std::string_view holdings, char seat, Deal& deal) {
+  const size_t index = kSeats.find(seat);
+  if (index == std::string_view::npos) return Shown(seat) + " is not a seat (n, e, s or w)";
+  return ReadHoldings(holdings, index, deal);
+}
+
 JobOrFault ParseJobFile(std::string_view text) {
   JobOrFault result;
   result.fault = ReadJob(text, result.job);

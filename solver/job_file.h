@@ -41,6 +41,13 @@ struct JobOrFault {
 // follow the fifth. Pure.
 JobOrFault ParseJobFile(std::string_view text);
 
+// Adds one hand, the spade, heart, diamond and club holdings joined by three dots (a void
+// is empty), to the deal for the seat (n, e, s or w, lower case), with the checks of a
+// job file's hand line: ranks AKQJT98765432 in either case, thirteen cards, none held
+// twice in the deal. Returns the fault in words ("12 cards, not 13", "SA is held by n
+// too"), or an empty text. Pure.
+std::string AddHand(std::string_view holdings, char seat, Deal& deal);
+
 // The deal in PBN form, "N:" then North's, East's, South's and West's holdings joined by
 // dots, the hands separated by blanks, ranks in upper case from the ace down.
 std::string DealText(const Deal& deal);

@@ -47,5 +47,53 @@ TEST(OptimumScoreText, NamesTheSideThatGains) {
   EXPECT_EQ("NS 0", OptimumScoreText(0));
 }
 
+TEST(DoubleDummyTricksText, OrdersDeclarersNSEWAndStrainsNTDownToClubsAndReadsBack) {
+  driver::TTricks tricks{};
+  tricks[kNorth][kNotrump] = 13;
+  tricks[kNorth][kClubs] = 1;
+  tricks[kSouth][bridge::kSpades] = 10;
+  tricks[kEast][kHearts] = 7;
+  tricks[kWest][kDiamonds] = 12;
+  const std::string text = DoubleDummyTricksText(tricks);
+  EXPECT_EQ(
+      "d0001"
+      "0a000"
+      "00700"
+      "000c0",
+      text);
+  EXPECT_EQ(tricks, TricksOfText(text));
+  EXPECT_EQ(tricks, TricksOfText("D0001"
+                                 "0A000"
+                                 "00700"
+                                 "000C0"));
+  for (const char* bad : {"", "d0001",
+                          "e0001"
+                          "0a000"
+                          "00700"
+                          "000c0",
+                          "d0001 0a000007000000c0",
+                          "d0001"
+                          "0a000"
+                          "00700"
+                          "000c00"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(TricksOfText(bad));
+  }
+}
+
+TEST(OptimumResultRows, WritesTwentyRowsAlignedByColumn) {
+  driver::TTricks tricks{};
+  tricks[kNorth][kNotrump] = 7;
+  tricks[kNorth][bridge::kSpades] = 11;
+  tricks[kWest][kClubs] = 13;
+  const std::vector<std::string> rows = OptimumResultRows(tricks);
+  ASSERT_EQ(20u, rows.size());
+  EXPECT_EQ("N NT  7", rows[0]);
+  EXPECT_EQ("N  S 11", rows[1]);
+  EXPECT_EQ("S NT  0", rows[5]);
+  EXPECT_EQ("E  H  0", rows[12]);
+  EXPECT_EQ("W  C 13", rows[19]);
+}
+
 }  // namespace
 }  // namespace batch
