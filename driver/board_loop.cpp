@@ -33,10 +33,10 @@ void ProcessBoard(const pbn::TBoardRecord& board, runtime::TextFile& par_file) {
   WriteJobFiles();
   RunSolver();
   ReadSolverResults(kSolverOutputAsGiven);
-  const TTricks& tricks = TrickTable;
-  const TScores scores = ScoresOf(tricks, board.Vulnerability);
-  const TParResult par = ParOf(scores, bridge::CharToChair(board.Dealer));
-  WriteParLine(par_file, board.Number, par, tricks);
+  // The run's tables are kept as well, for callers that read them between boards.
+  ScoreTable = ScoresOf(TrickTable, board.Vulnerability);
+  ParResult = ParOf(ScoreTable, bridge::CharToChair(board.Dealer));
+  WriteParLine(par_file, board.Number, ParResult, TrickTable);
   Processed[board.Number] = true;
 }
 
