@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -380,21 +379,6 @@ void AnswerUntilIdle(int listener) {
 }
 
 }  // namespace
-
-bool IsWholeDeal(const Deal& deal) {
-  uint16_t seen[4] = {};
-  constexpr uint16_t kRanks = 0x7ffc;  // bits 2 to 14
-  for (const auto& hand : deal.holdings) {
-    int cards = 0;
-    for (size_t suit = 0; suit < 4; ++suit) {
-      if ((hand[suit] & ~kRanks) != 0 || (hand[suit] & seen[suit]) != 0) return false;
-      seen[suit] = static_cast<uint16_t>(seen[suit] | hand[suit]);
-      cards += std::popcount(hand[suit]);
-    }
-    if (cards != 13) return false;
-  }
-  return true;
-}
 
 bool WarmSolverWanted() { return Variable("GIB_SERVER") != "off"; }
 

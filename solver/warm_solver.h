@@ -47,7 +47,4 @@ bool WarmSolverWanted();
 // one of its user's. Expects to run in a process of its own, started by SolveWarm.
 int ServeSolves(const std::string& name);
 
-// Whether the bits of the deal are 52 distinct cards, 13 in each hand. Pure.
-bool IsWholeDeal(const Deal& deal);
-
 }  // namespace solver
