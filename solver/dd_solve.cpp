@@ -1,5 +1,7 @@
 #include "solver/dd_solve.h"
 
+#include <dds/dll.h>
+
 #include <cstring>
 #include <string_view>
 
@@ -8,14 +10,23 @@
 
 namespace solver {
 
-std::string SolveDeal(const Deal& deal, TrickTable& table) {
+std::string SolveDeal(const Deal& deal, DdTable& table) {
   const DdsLibrary& dds = Dds();
   if (!dds.fault.empty()) return dds.fault;
   ddTableDealPBN pbn{};
   const std::string text = DealText(deal);
   std::strncpy(pbn.cards, text.c_str(), sizeof pbn.cards - 1);
-  const int status = dds.CalcDDtablePBN(pbn, &table.results);
-  if (status == RETURN_NO_FAULT) return "";
+  ddTableResults results{};
+  const int status = dds.CalcDDtablePBN(pbn, &results);
+  if (status == RETURN_NO_FAULT) {
+    static_assert(DdTable::kStrains == DDS_STRAINS && DdTable::kDeclarers == DDS_HANDS);
+    for (size_t strain = 0; strain < DdTable::kStrains; ++strain) {
+      for (size_t declarer = 0; declarer < DdTable::kDeclarers; ++declarer) {
+        table.SetTricks(strain, declarer, results.resTable[strain][declarer]);
+      }
+    }
+    return "";
+  }
   char message[80] = {};
   dds.ErrorMessage(status, message);
   return "libdds error " + std::to_string(status) + ": " + message;
@@ -23,10 +34,10 @@ std::string SolveDeal(const Deal& deal, TrickTable& table) {
 
 // The one place where seat and strain letters meet libdds's numbering: hands N, E, S, W
 // from 0, strains spades, hearts, diamonds, clubs, notrump from 0.
-int NorthSouthTricks(const TrickTable& table, char leader, char strain) {
+int NorthSouthTricks(const DdTable& table, char leader, char strain) {
   constexpr std::string_view kStrains = "shdcn";
   const size_t declarer = (kSeats.find(leader) + 3) % 4;
-  const int tricks = table.results.resTable[kStrains.find(strain)][declarer];
+  const int tricks = table.Tricks(kStrains.find(strain), declarer);
   return kSeats[declarer] == 'n' || kSeats[declarer] == 's' ? tricks : 13 - tricks;
 }
 

@@ -103,7 +103,7 @@ class JobSolver {
   bool prepared_ = false;
   bool cached_ = false;
   Deal cached_deal_;
-  TrickTable table_;
+  DdTable table_;
 };
 
 // Reads, checks and solves the job of one argument line; its result line (and echo)

@@ -44,7 +44,7 @@ struct Request {
 
 struct Reply {
   std::array<char, 8> tag;
-  int32_t tricks[DDS_STRAINS][DDS_HANDS];
+  int32_t tricks[DdTable::kStrains][DdTable::kDeclarers];
   char fault[120];  // empty when the deal was solved
 };
 
@@ -292,7 +292,7 @@ int StartAndConnect(const std::string& name) {
 }
 
 // Solves the deal, sending kAlive to the waiting gib every kBeatMilliseconds meanwhile.
-std::string SolveShowingLife(int fd, const Deal& deal, TrickTable& table) {
+std::string SolveShowingLife(int fd, const Deal& deal, DdTable& table) {
   std::mutex guard;
   std::condition_variable finished;
   bool done = false;
@@ -324,11 +324,15 @@ bool Answer(int fd) {
       !IsWholeDeal(request.deal)) {
     return false;
   }
-  TrickTable table;
+  DdTable table;
   const std::string fault = SolveShowingLife(fd, request.deal, table);
   Reply reply{};
   reply.tag = kReplyTag;
-  std::memcpy(reply.tricks, table.results.resTable, sizeof reply.tricks);
+  for (size_t strain = 0; strain < DdTable::kStrains; ++strain) {
+    for (size_t declarer = 0; declarer < DdTable::kDeclarers; ++declarer) {
+      reply.tricks[strain][declarer] = table.Tricks(strain, declarer);
+    }
+  }
   std::strncpy(reply.fault, fault.c_str(), sizeof reply.fault - 1);
   SendAll(fd, &reply, sizeof reply);
   return true;
@@ -382,7 +386,7 @@ void AnswerUntilIdle(int listener) {
 
 bool WarmSolverWanted() { return Variable("GIB_SERVER") != "off"; }
 
-WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault) {
+WarmAnswer SolveWarm(const Deal& deal, DdTable& table, std::string& fault) {
   // The same for the whole run: worked out once, not for each deal.
   static const std::string name = SolverName();
   int fd = Connect(name);
@@ -404,7 +408,11 @@ WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault) {
       if (tricks < 0 || tricks > 13) return WarmAnswer::kUnavailable;
     }
   }
-  std::memcpy(table.results.resTable, reply.tricks, sizeof reply.tricks);
+  for (size_t strain = 0; strain < DdTable::kStrains; ++strain) {
+    for (size_t declarer = 0; declarer < DdTable::kDeclarers; ++declarer) {
+      table.SetTricks(strain, declarer, reply.tricks[strain][declarer]);
+    }
+  }
   return WarmAnswer::kSolved;
 }
 

@@ -36,7 +36,7 @@ enum class WarmAnswer {
 // Has the warm solver solve the deal, starting it when none runs. Never stops the
 // process, and never waits long for a solver that has ended, cannot start or makes no
 // progress (kUnavailable then).
-WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault);
+WarmAnswer SolveWarm(const Deal& deal, DdTable& table, std::string& fault);
 
 // True unless GIB_SERVER is "off".
 bool WarmSolverWanted();
