@@ -28,8 +28,9 @@ class DdTable {
   std::array<std::array<int32_t, kDeclarers>, kStrains> tricks_{};
 };
 
-// Solves the deal's whole table with libdds. Returns an empty text, or the library's error in
-// words. Expects a sound deal (thirteen cards a hand, none twice).
+// Solves the deal's whole table with libdds, loading libdds (and preparing the heap for it)
+// on the first call. Returns an empty text, or the library's error in words. Expects a
+// sound deal (thirteen cards a hand, none twice).
 std::string SolveDeal(const Deal& deal, DdTable& table);
 
 // Tricks North-South take in the strain (c, d, h, s, n) when the seat (n, e, s, w)

@@ -26,7 +26,6 @@
 #include <utility>
 
 #include "solver/dds_library.h"
-#include "solver/start_up.h"
 
 extern char** environ;
 
@@ -424,7 +423,6 @@ int ServeSolves(const std::string& name) {
   }
   // Keeps no directory in use. Loading libdds comes first, as its search path may be
   // relative to the directory gib was started in.
-  PrepareSolver();
   if (!Dds().fault.empty()) return 1;
   if (chdir("/") != 0) return 1;
   signal(SIGPIPE, SIG_IGN);
