@@ -4,6 +4,7 @@
 
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
+#include "solver/warm_wire.h"
 
 namespace solver {
 
@@ -25,13 +26,6 @@ constexpr int kIdleSeconds = 5;
 
 // The argument that makes gib the warm solver: "gib --serve NAME".
 constexpr char kServeOption[] = "--serve";
-
-// What asking the warm solver gave.
-enum class WarmAnswer {
-  kSolved,       // `table` holds the deal's table
-  kFault,        // the solver's libdds refused the deal; `fault` says why
-  kUnavailable,  // no warm solver could be used: solve in this process
-};
 
 // Has the warm solver solve the deal, starting it when none runs. Never stops the
 // process, and never waits long for a solver that has ended, cannot start or makes no
