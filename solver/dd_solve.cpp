@@ -2,7 +2,6 @@
 
 #include <dds/dll.h>
 
-#include <cstring>
 #include <string_view>
 
 #include "solver/dds_library.h"
@@ -13,11 +12,15 @@ namespace solver {
 std::string SolveDeal(const Deal& deal, DdTable& table) {
   const DdsLibrary& dds = Dds();
   if (!dds.fault.empty()) return dds.fault;
-  ddTableDealPBN pbn{};
-  const std::string text = DealText(deal);
-  std::strncpy(pbn.cards, text.c_str(), sizeof pbn.cards - 1);
+  // A Deal's card bits are libdds's own: hands N, E, S, W, suits spades to clubs, bit r
+  // for rank r; no text to print and have libdds parse again.
+  static_assert(DDS_HANDS == 4 && DDS_SUITS == 4);
+  ddTableDeal cards{};
+  for (size_t seat = 0; seat < 4; ++seat) {
+    for (size_t suit = 0; suit < 4; ++suit) cards.cards[seat][suit] = deal.holdings[seat][suit];
+  }
   ddTableResults results{};
-  const int status = dds.CalcDDtablePBN(pbn, &results);
+  const int status = dds.CalcDDtable(cards, &results);
   if (status == RETURN_NO_FAULT) {
     static_assert(DdTable::kStrains == DDS_STRAINS && DdTable::kDeclarers == DDS_HANDS);
     for (size_t strain = 0; strain < DdTable::kStrains; ++strain) {

@@ -27,7 +27,7 @@ DdsLibrary Load() {
     return dds;
   }
   // Kept loaded to the end of the process.
-  Resolve(library, "CalcDDtablePBN", dds.CalcDDtablePBN, dds.fault);
+  Resolve(library, "CalcDDtable", dds.CalcDDtable, dds.fault);
   Resolve(library, "ErrorMessage", dds.ErrorMessage, dds.fault);
   Resolve(library, "SetThreading", dds.SetThreading, dds.fault);
   // Plain threads for each table, not an OpenMP pool that spins between solves.

@@ -13,7 +13,7 @@ namespace solver {
 // before its own finaliser, which reads the tables they freed and crashes. A process
 // that has called Dds() ends with std::_Exit after flushing what it wrote.
 struct DdsLibrary {
-  int (*CalcDDtablePBN)(ddTableDealPBN deal, ddTableResults* results) = nullptr;
+  int (*CalcDDtable)(ddTableDeal deal, ddTableResults* results) = nullptr;
   void (*ErrorMessage)(int code, char line[80]) = nullptr;
   int (*SetThreading)(int code) = nullptr;
   std::string fault;  // why the library or a function could not be loaded; empty if all were
