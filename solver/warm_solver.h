@@ -8,7 +8,7 @@
 
 namespace solver {
 
-// A gib process lives for one board, but libdds costs it about 20 ms to load and its
+// A gib process lives for one board, but libdds costs it about 15 ms to load and its
 // transposition tables start cold: together a quarter of a typical solve. So gib hands
 // each deal to a warm solver process of the same user, started by the first gib that
 // finds none and ended after kIdleSeconds without answering a request of that user's. It
