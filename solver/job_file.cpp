@@ -1,5 +1,6 @@
 #include "solver/job_file.h"
 
+#include <bit>
 #include <cstdio>
 #include <vector>
 
@@ -104,6 +105,21 @@ std::string AddHand(std::string_view holdings, char seat, Deal& deal) {
   const size_t index = kSeats.find(seat);
   if (index == std::string_view::npos) return Shown(seat) + " is not a seat (n, e, s or w)";
   return ReadHoldings(holdings, index, deal);
+}
+
+bool IsWholeDeal(const Deal& deal) {
+  uint16_t seen[4] = {};
+  constexpr uint16_t kRankBits = 0x7ffc;  // bits 2 to 14
+  for (const auto& hand : deal.holdings) {
+    int cards = 0;
+    for (size_t suit = 0; suit < 4; ++suit) {
+      if ((hand[suit] & ~kRankBits) != 0 || (hand[suit] & seen[suit]) != 0) return false;
+      seen[suit] = static_cast<uint16_t>(seen[suit] | hand[suit]);
+      cards += std::popcount(hand[suit]);
+    }
+    if (cards != 13) return false;
+  }
+  return true;
 }
 
 JobOrFault ParseJobFile(std::string_view text) {
