@@ -7,7 +7,6 @@
 
 #include "solver/dd_solve.h"
 #include "solver/dds_library.h"
-#include "solver/start_up.h"
 
 namespace batch {
 
@@ -15,7 +14,6 @@ std::string TableSolver::Solve(const std::vector<std::string>& deals,
                                std::vector<driver::TTricks>& tables) {
   const solver::DdsLibrary& dds = solver::Dds();
   if (!started_) {
-    solver::PrepareSolver();
     if (dds.fault.empty()) dds.SetMaxThreads(threads_);
     started_ = true;
   }

@@ -7,6 +7,9 @@
 
 #include "solver/job_file.h"
 
+// libdds's table of one deal (<dds/dll.h>).
+struct ddTableResults;
+
 namespace solver {
 
 // The double-dummy tricks of every declarer in every strain of one deal, numbered as
