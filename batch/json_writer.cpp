@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "batch/par_text.h"
+#include "batch/seat_text.h"
 #include "bridge/chairs.h"
 
 namespace batch {
@@ -21,11 +22,9 @@ std::string VulnerabilityName(char vulnerability) {
   }
 }
 
-char SeatLetter(int16_t chair) { return static_cast<char>(bridge::ChairToChar(chair) - 'a' + 'A'); }
-
 std::string CanonicalDeal(const AnalysedRecord& record) {
   std::string deal = "N:";
-  for (const int16_t chair : {bridge::kNorth, bridge::kEast, bridge::kSouth, bridge::kWest}) {
+  for (const int16_t chair : bridge::kClockwise) {
     if (chair != bridge::kNorth) deal += ' ';
     deal += record.hands[chair][1] + '.' + record.hands[chair][2] + '.' + record.hands[chair][3] +
             '.' + record.hands[chair][4];

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "batch/seat_text.h"
 #include "bridge/chairs.h"
 
 namespace batch {
@@ -13,10 +14,9 @@ std::string ParContractText(const driver::TParResult& par, const driver::TTricks
   const int16_t taken = tricks[chair][par.ParStrain];
   const int16_t partner = bridge::PartnerOf(chair);
   // Built in one expression: g++ 12 warns of an uninitialised string otherwise (-O2).
-  std::string text =
-      tricks[partner][par.ParStrain] == taken
-          ? std::string(bridge::IsNorthSouth(chair) ? "NS " : "EW ")
-          : std::string{static_cast<char>(bridge::ChairToChar(chair) - 'a' + 'A'), ' '};
+  std::string text = tricks[partner][par.ParStrain] == taken
+                         ? std::string(bridge::IsNorthSouth(chair) ? "NS " : "EW ")
+                         : std::string{SeatLetter(chair), ' '};
   text += std::to_string(par.ParLevel);
   text += static_cast<char>(bridge::StrainToChar(par.ParStrain) - 'a' + 'A');
   const int over = taken - (par.ParLevel + 6);
@@ -66,7 +66,7 @@ std::vector<std::string> OptimumResultRows(const driver::TTricks& tricks) {
   for (int16_t chair = 1; chair <= 4; ++chair) {
     for (const int16_t strain : kTagStrains) {
       const int taken = tricks[chair][strain];
-      std::string row{static_cast<char>(bridge::ChairToChar(chair) - 'a' + 'A'), ' '};
+      std::string row{SeatLetter(chair), ' '};
       row += strain == bridge::kNotrump
                  ? "NT"
                  : std::string{' ', static_cast<char>(bridge::StrainToChar(strain) - 'a' + 'A')};

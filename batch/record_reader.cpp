@@ -83,9 +83,8 @@ std::string CheckedDeal(solver::Deal& deal) {
 
 // Holdings [chair][suit] from a canonical deal text "N:n e s w", ranks in upper case.
 void FillHands(const std::string& key, AnalysedRecord& record) {
-  constexpr int16_t kChairs[] = {bridge::kNorth, bridge::kEast, bridge::kSouth, bridge::kWest};
   size_t position = 2;
-  for (const int16_t chair : kChairs) {
+  for (const int16_t chair : bridge::kClockwise) {
     for (int suit = 1; suit <= 4; ++suit) {
       const size_t end = key.find_first_of(". ", position);
       record.hands[chair][suit] = key.substr(position, end - position);
