@@ -5,10 +5,8 @@
 #include <vector>
 
 #include "bridge/chairs.h"
-#include "runtime/environment.h"
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
-#include "runtime/process.h"
 #include "runtime/text_file.h"
 #include "util/run_abort.h"
 #include "util/string_helpers.h"
@@ -19,23 +17,6 @@ namespace {
 constexpr char kSolverOutput[] = "99Store.txt.out";
 constexpr char kPrompt[] = "Enter argument line: ";
 constexpr int kLabelLength = 15;
-
-// The solver's environment: ours, with the running program's directory at the end of
-// PATH so that a gib installed beside dealmint is found after any the user put first.
-std::vector<std::string> SolverEnvironment() {
-  std::vector<std::string> environment = runtime::CurrentEnvironment();
-  const std::string own_dir = runtime::ProgramDirectory();
-  if (own_dir.empty()) return environment;
-  for (std::string& entry : environment) {
-    if (entry.starts_with("PATH=")) {
-      if (entry.size() > 5) entry += ':';
-      entry += own_dir;
-      return environment;
-    }
-  }
-  environment.push_back("PATH=/usr/local/bin:/usr/bin:/bin:" + own_dir);
-  return environment;
-}
 
 [[noreturn]] void CannotFind(const runtime::Text& file_name) {
   util::RunAbort(runtime::Text("Cannot find 20 \"") + kPrompt + "\" lines in " + file_name + ".");
@@ -53,15 +34,6 @@ void FindPrompt(runtime::TextFile& file, const runtime::Text& file_name) {
 }  // namespace
 
 void ResetTrickTable() { TrickTable = {}; }
-
-void RunSolver() {
-  const int deleted = runtime::DeleteFile(kSolverOutput);
-  if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
-  const runtime::Text comspec = runtime::GetEnvironment("COMSPEC");
-  const std::string interpreter = comspec.empty() ? "/bin/sh" : comspec.str();
-  runtime::RunProgram(interpreter, {"-c", "gib < 99Store.txt > 99Store.txt.out"},
-                      SolverEnvironment());
-}
 
 void ReadSolverResults(runtime::Text file_name) {
   runtime::TextFile file;

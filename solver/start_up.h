@@ -15,4 +15,9 @@ namespace solver {
 // cannot be loaded is reported by the first solve.
 void PrepareSolver();
 
+// Has standard input, output and error pass bytes unchanged where the C library would
+// otherwise translate line ends (Windows' text mode); nothing where it never does. Call
+// it first thing in main.
+void BinaryStandardStreams();
+
 }  // namespace solver

@@ -1,5 +1,3 @@
-#include "solver/start_up.h"
-
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -8,6 +6,7 @@
 #include <cstdlib>
 
 #include "solver/dds_library.h"
+#include "solver/start_up.h"
 
 namespace solver {
 namespace {
@@ -45,5 +44,7 @@ void PrepareSolver() {
   const DdsLibrary& dds = Dds();
   if (dds.fault.empty()) dds.SetThreading(kThreadingStl);
 }
+
+void BinaryStandardStreams() {}
 
 }  // namespace solver
