@@ -1,8 +1,9 @@
+#include "driver/directory_lock.h"
+
 #include <windows.h>
 
 #include <cstdio>
 
-#include "driver/directory_lock.h"
 #include "util/run_abort.h"
 
 namespace driver {

@@ -1,7 +1,8 @@
+#include "driver/solver_run.h"
+
 #include <string>
 #include <vector>
 
-#include "driver/solver_run.h"
 #include "runtime/environment.h"
 #include "runtime/io_error.h"
 #include "runtime/process.h"

@@ -1,6 +1,6 @@
-#include <cerrno>
-
 #include "runtime/io_error.h"
+
+#include <cerrno>
 
 namespace runtime {
 

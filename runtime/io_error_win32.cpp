@@ -1,8 +1,8 @@
-#include "runtime/io_error_win32.h"
+#include "runtime/io_error.h"
 
 #include <windows.h>
 
-#include "runtime/io_error.h"
+#include "runtime/io_error_win32.h"
 
 namespace runtime {
 

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "runtime/process.h"
+
+#include <windows.h>
 
 namespace runtime {
 namespace {

@@ -1,3 +1,5 @@
+#include "runtime/text_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -5,7 +7,6 @@
 #include <cerrno>
 
 #include "runtime/io_error.h"
-#include "runtime/text_file.h"
 
 // The calls of TextFile that differ by platform: POSIX descriptors.
 namespace runtime {

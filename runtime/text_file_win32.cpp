@@ -1,3 +1,5 @@
+#include "runtime/text_file.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -6,7 +8,6 @@
 
 #include "runtime/io_error.h"
 #include "runtime/io_error_win32.h"
-#include "runtime/text_file.h"
 
 // The calls of TextFile that differ by platform: Win32 handles, wrapped in C library
 // descriptors in binary mode only to be kept in fd_.

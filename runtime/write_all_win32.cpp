@@ -1,9 +1,10 @@
+#include "runtime/write_all.h"
+
 #include <io.h>
 #include <windows.h>
 
 #include "runtime/io_error.h"
 #include "runtime/io_error_win32.h"
-#include "runtime/write_all.h"
 
 namespace runtime {
 

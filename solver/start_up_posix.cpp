@@ -1,3 +1,5 @@
+#include "solver/start_up.h"
+
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -6,7 +8,6 @@
 #include <cstdlib>
 
 #include "solver/dds_library.h"
-#include "solver/start_up.h"
 
 namespace solver {
 namespace {

@@ -1,10 +1,11 @@
+#include "solver/start_up.h"
+
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
 
 #include "solver/dds_library.h"
-#include "solver/start_up.h"
 
 // gib on Windows: libdds is linked in, has plain threads built in, and its tables come
 // from the ordinary heap.

@@ -63,7 +63,7 @@ TEST(TextFileWin32, OpeningAndDeletingReportTheSystemsNumbers) {
   }
 }
 
-TEST(TextFileWin32DeathTest, CreatingStopsWith5ForADirectoryAnd3ThroughAMissingFolder) {
+TEST(TextFileWin32StopTest, CreatingStopsWith5ForADirectoryAnd3ThroughAMissingFolder) {
   ScopedTempDir dir;
   const std::string folder = dir.path().string();
   EXPECT_EXIT(
@@ -80,7 +80,7 @@ TEST(TextFileWin32DeathTest, CreatingStopsWith5ForADirectoryAnd3ThroughAMissingF
       testing::ExitedWithCode(3), StopPattern(3));
 }
 
-TEST(TextFileWin32DeathTest, NeverWritesIntoAFileThatHasAnotherName) {
+TEST(TextFileWin32StopTest, NeverWritesIntoAFileThatHasAnotherName) {
   ScopedTempDir dir;
   const std::string victim = (dir.path() / "victim.txt").string();
   const std::string planted = (dir.path() / "99Store.txt").string();

@@ -1,11 +1,11 @@
+#include "tests/support/test_support.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-
-#include "tests/support/test_support.h"
 
 namespace test_support {
 

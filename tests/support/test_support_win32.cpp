@@ -1,3 +1,6 @@
+#include "tests/support/test_support.h"
+
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -5,9 +8,14 @@
 #include <random>
 #include <stdexcept>
 
-#include "tests/support/test_support.h"
-
 namespace test_support {
+namespace {
+
+// GoogleTest reads captured output and a death test's messages through files that it
+// opens without naming a mode: binary mode keeps their CR LF line ends as written.
+const int binary_by_default = (_fmode = _O_BINARY);
+
+}  // namespace
 
 ScopedTempDir::ScopedTempDir() {
   std::random_device seed;
