@@ -15,7 +15,7 @@ cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-x86_64-
 cmake --build "$build" -j2 >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 bits=win64
-grep -q '^CMAKE_CXX_COMPILER:.*i686' "$build/CMakeCache.txt" && bits=win32
+grep -q '^CMAKE_AR:.*i686' "$build/CMakeCache.txt" && bits=win32
 name=dealmint-$version-$bits
 stage="$build/package/$name"
 rm -rf "$build/package" "$build/$name.zip"
