@@ -1,19 +1,3 @@
-# Cross-building the Windows programs on Debian with mingw-w64's posix-threads compiler
-# (the win32 variant has no std::thread, which libdds needs). Programs are linked
-# statically, so they need only the system's DLLs; tests run under wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT -s)
-find_program(DEALMINT_WINE NAMES wine wine64)
-if(DEALMINT_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${DEALMINT_WINE})
-endif()
+# 32-bit Windows, as the system first was: built, not run (wine64 runs 64-bit only).
+set(DEALMINT_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
