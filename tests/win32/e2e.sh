@@ -101,11 +101,22 @@ canned_20() { example && prompts 20 "Tricks for NS: 7" >canned.out; }
 canned_out_of_range() { example && prompts 20 "Tricks for NS: 14" >canned.out; }
 canned_bad_number() { example && prompts 20 "Tricks for NS: 9," >canned.out; }
 canned_empty() { example && : >canned.out; }
+empty_input() { : >empty.pbn; }
+repeated_boards() {
+  canned_20 && cat "$source_dir/examples/example.pbn" "$source_dir/examples/example.pbn" >example.pbn
+}
+stale_par_file() { canned_20 && head -c 5000 /dev/zero | tr '\0' x >example.par; }
+long_line_and_nul_bytes() {
+  canned_20
+  { head -c 1048576 /dev/zero | tr '\0' '%'; printf '\r\n\0\0\r\n'; } >example.pbn
+  cat "$source_dir/examples/example.pbn" >>example.pbn
+}
 
 run_case usage_none nothing
 run_case usage_two nothing a b
 run_case missing_input nothing nosuch
 run_case name_too_long nothing "$(printf '%0252d' 0)"
+run_case empty_input_warns_of_21_files empty_input empty
 run_case bad_vulnerability bad_vulnerability example
 run_case par_file_is_a_directory par_is_directory example
 run_case example_real_solver example example
@@ -124,6 +135,9 @@ run_case fake_count_out_of_range canned_out_of_range example
 run_case fake_bad_number canned_bad_number example
 run_case fake_empty_output canned_empty example
 run_case fake_twenty_prompts canned_20 example
+run_case each_board_number_once repeated_boards example
+run_case a_par_file_is_replaced_from_the_start stale_par_file example
+run_case a_megabyte_line_and_nul_bytes long_line_and_nul_bytes example
 # A second run started in the same directory while the first one's solver runs.
 fake_solvers "\"$linux_bin/dealmint\" example" "\"$(windows_path "$win_bin/dealmint.exe")\" example"
 run_case second_run_in_the_same_directory canned_20 example
