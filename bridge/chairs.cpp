@@ -1,9 +1,16 @@
 #include "bridge/chairs.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "runtime/letter_case.h"
 #include "util/run_abort.h"
 
 namespace bridge {
 namespace {
+
+// Strains 1..5 at index strain - 1.
+constexpr std::string_view kStrainLetters = "cdhsn";
 
 bool IsChair(int16_t chair) { return chair >= kNorth && chair <= kWest; }
 
@@ -30,15 +37,19 @@ std::optional<int16_t> ChairOfLetter(char letter) {
 
 char StrainToChar(int16_t strain) {
   // Callers pass 1..5 only; a fixed character keeps any other value visible in a file.
-  constexpr char kLetters[] = "cdhsn";
-  return strain >= kClubs && strain <= kNotrump ? kLetters[strain - 1] : '?';
+  return strain >= kClubs && strain <= kNotrump ? kStrainLetters[strain - 1] : '?';
+}
+
+std::optional<int16_t> StrainOfLetter(char letter) {
+  const size_t at = kStrainLetters.find(runtime::LowerCaseOf(letter));
+  if (at == std::string_view::npos) return std::nullopt;
+  return static_cast<int16_t>(kClubs + at);
 }
 
 int16_t NextChair(int16_t chair) {
-  // Indexed by chair: North -> East -> South -> West -> North.
-  constexpr int16_t kNext[] = {0, kEast, kWest, kSouth, kNorth};
   if (!IsChair(chair)) util::RunAbort("Requested NextChair for nonexistent chair--maybe kibitzer?");
-  return kNext[chair];
+  const auto at = std::find(kClockwise.begin(), kClockwise.end(), chair) - kClockwise.begin();
+  return kClockwise[(at + 1) % 4];
 }
 
 int16_t CharToChair(char letter) {

@@ -1,5 +1,7 @@
 #include "bridge/contract_score.h"
 
+#include "bridge/chairs.h"
+
 namespace bridge {
 namespace {
 
@@ -29,6 +31,12 @@ int TrickPoints(int level, TDenomination denomination) {
 }
 
 }  // namespace
+
+TDenomination DenominationOf(int16_t strain) {
+  if (strain <= kDiamonds) return TDenomination::Minor;
+  if (strain <= kSpades) return TDenomination::Major;
+  return TDenomination::Notrump;
+}
 
 int16_t ContractScore(int16_t level, TDenomination denomination, TDoubleStatus status,
                       int16_t tricks, bool vulnerable) {

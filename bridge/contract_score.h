@@ -7,6 +7,10 @@ namespace bridge {
 enum class TDoubleStatus { Undoubled, Doubled, Redoubled };
 enum class TDenomination { Minor, Major, Notrump };
 
+// Pure: how a strain scores: clubs and diamonds Minor, hearts and spades Major, 5
+// Notrump. Expects strain 1..5 (bridge/chairs.h); anything above 4 scores as notrump.
+TDenomination DenominationOf(int16_t strain);
+
 // One row of the duplicate bonus table: the value not vulnerable and vulnerable.
 struct TBonus {
   int16_t not_vulnerable;

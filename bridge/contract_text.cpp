@@ -3,55 +3,34 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/console.h"
+#include "bridge/chairs.h"
+#include "util/run_abort.h"
 
 namespace bridge {
 namespace {
 
 bool IsX(char c) { return c == 'X' || c == 'x'; }
 
-std::optional<TDenomination> DenominationOfLetter(char letter) {
-  switch (letter) {
-    case 'C':
-    case 'c':
-    case 'D':
-    case 'd':
-      return TDenomination::Minor;
-    case 'H':
-    case 'h':
-    case 'S':
-    case 's':
-      return TDenomination::Major;
-    case 'N':
-    case 'n':
-      return TDenomination::Notrump;
-    default:
-      return std::nullopt;
-  }
-}
-
 }  // namespace
 
 std::optional<TContract> ParseContract(const runtime::Text& contract) {
   const std::string_view s = contract.view();
   if (s.size() < 2 || s[0] < '1' || s[0] > '7') return std::nullopt;
-  const std::optional<TDenomination> denomination = DenominationOfLetter(s[1]);
-  if (!denomination) return std::nullopt;
+  const std::optional<int16_t> strain = StrainOfLetter(s[1]);
+  if (!strain) return std::nullopt;
   TDoubleStatus status = TDoubleStatus::Undoubled;
   if (IsX(s.back())) {
     status = IsX(s[s.size() - 2]) ? TDoubleStatus::Redoubled : TDoubleStatus::Doubled;
   }
-  return TContract{static_cast<int16_t>(s[0] - '0'), *denomination, status};
+  return TContract{static_cast<int16_t>(s[0] - '0'), DenominationOf(*strain), status};
 }
 
 int16_t RawScore(const runtime::Text& contract, int16_t tricks, bool vulnerable) {
   const std::optional<TContract> parsed = ParseContract(contract);
   if (!parsed) {
     // Joined as std::string: a Text would cut a long contract off at 255 characters.
-    runtime::ConsoleWriteLine("RawScore halted because of illegal contract: " +
-                              std::string(contract.view()));
-    // Exit code 1: an illegal contract is a failure, not a normal end.
-    runtime::ExitProcess(1);
+    util::StopWithLines(
+        {"RawScore halted because of illegal contract: " + std::string(contract.view())});
   }
   return ContractScore(parsed->level, parsed->denomination, parsed->status, tricks, vulnerable);
 }

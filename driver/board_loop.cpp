@@ -1,7 +1,9 @@
 #include "driver/board_loop.h"
 
 #include <string>
+#include <string_view>
 
+#include "bridge/chairs.h"
 #include "driver/directory_lock.h"
 #include "driver/job_files.h"
 #include "driver/par_file.h"
@@ -24,24 +26,26 @@ bool IsNewBoard() {
   return board.Found && board.Number >= 1 && !Processed[board.Number];
 }
 
-void ProcessBoard(runtime::TextFile& par_file) {
-  runtime::ConsoleWriteLine("Processing board " + std::to_string(pbn::BoardRecord.Number));
+// One board from the hand table to its par line: the solver's tricks, every contract's
+// score, the par, the line.
+void ProcessBoard(const pbn::TBoardRecord& board, runtime::TextFile& par_file) {
+  runtime::ConsoleWriteLine("Processing board " + std::to_string(board.Number));
   WriteJobFiles();
   RunSolver();
-  ReadSolverResults("99Store.txt.Out");
-  BuildScoreTable(pbn::BoardRecord.Vulnerability);
-  FindPar();
-  WriteParLine(par_file);
-  Processed[pbn::BoardRecord.Number] = true;
+  ReadSolverResults(kSolverOutputAsGiven);
+  const TTricks& tricks = TrickTable;
+  const TScores scores = ScoresOf(tricks, board.Vulnerability);
+  const TParResult par = ParOf(scores, bridge::CharToChair(board.Dealer));
+  WriteParLine(par_file, board.Number, par, tricks);
+  Processed[board.Number] = true;
 }
 
 }  // namespace
 
 void ReadCommandLine(int argc, const char* const* argv) {
   if (argc != 2) {
-    runtime::ConsoleWriteLine("Incorrect number of parameters for Dealmint.  Invoke with:");
-    runtime::ConsoleWriteLine("  o  Name of PBN file (no .PBN)");
-    runtime::ExitProcess(1);
+    util::StopWithLines({"Incorrect number of parameters for Dealmint.  Invoke with:",
+                         "  o  Name of PBN file (no .PBN)"});
   }
   const std::string argument = argv[1];
   // A name cut at 255 characters would read or overwrite some other file.
@@ -56,7 +60,7 @@ void WarnNotDeleted(const runtime::Text& name) {
 }
 
 void DeleteTempFiles() {
-  for (const char* name : {"99Store.txt", "99Store.txt.out"}) {
+  for (const char* name : {kArgumentFile, kSolverOutput}) {
     if (runtime::DeleteFile(name) != 0) WarnNotDeleted(name);
   }
   for (int16_t strain = 1; strain <= 5; ++strain) {
@@ -74,6 +78,11 @@ void RunDealmint(int argc, const char* const* argv) {
   if (pbn_file.OpenForReading((BaseName + ".pbn").str()) != 0) {
     util::RunAbort("Input file " + BaseName + ".pbn not found.");
   }
+  const std::string_view encoding = pbn::SkipByteOrderMark(pbn_file);
+  if (!encoding.empty()) {
+    util::RunAbort("Input file " + BaseName + ".pbn is in " + runtime::Text(std::string(encoding)) +
+                   ": save it as ASCII or UTF-8.");
+  }
   LockWorkingDirectory();
   WriteArgumentFile();
   runtime::TextFile par_file;
@@ -81,7 +90,7 @@ void RunDealmint(int argc, const char* const* argv) {
   do {
     pbn::ClearBoard();
     pbn::ReadBoard(pbn_file);
-    if (IsNewBoard()) ProcessBoard(par_file);
+    if (IsNewBoard()) ProcessBoard(pbn::BoardRecord, par_file);
   } while (!pbn::BoardRecord.AtEof);
   pbn_file.Close();
   par_file.Close();

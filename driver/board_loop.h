@@ -2,16 +2,15 @@
 
 #include <array>
 
+#include "bridge/chairs.h"
 #include "runtime/text.h"
 
 namespace driver {
 
-inline constexpr int kMaxBoardNumber = 32767;
-
 // The single command-line argument: the PBN file's name without ".pbn".
 inline runtime::Text BaseName;
 // Processed[n]: board number n (1..32767) already has its par line in this run.
-inline std::array<bool, kMaxBoardNumber + 1> Processed{};
+inline std::array<bool, bridge::kMaxBoardNumber + 1> Processed{};
 
 // Takes the command line: with other than exactly one argument, writes the two usage
 // lines and ends with exit code 1. Stops through RunAbort when the argument is so long

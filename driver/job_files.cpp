@@ -9,11 +9,9 @@
 namespace driver {
 namespace {
 
-constexpr char kArgumentFile[] = "99Store.txt";
-
-// The "w " line of a job file and the like.
-std::string HandLine(char prefix, int16_t chair) {
-  return std::string{prefix, ' '} + pbn::HandText(chair).str();
+// The "w " line of a job file and the like, with its line end.
+std::string HandLine(int16_t chair) {
+  return std::string{bridge::ChairToChar(chair), ' '} + pbn::HandText(chair).str() + "\r\n";
 }
 
 }  // namespace
@@ -26,7 +24,7 @@ runtime::Text JobFileName(int16_t chair, int16_t strain) {
 
 void WriteArgumentFile() {
   runtime::TextFile file;
-  file.Rewrite(kArgumentFile);
+  file.CreateOwn(kArgumentFile);
   for (int16_t chair = 1; chair <= 4; ++chair) {
     for (int16_t strain = 1; strain <= 5; ++strain) {
       file.Write("-d -v ");
@@ -37,14 +35,14 @@ void WriteArgumentFile() {
 }
 
 void WriteJobFiles() {
-  // The deal part is the same in all twenty files.
-  const std::string deal = HandLine('w', bridge::kWest) + "\r\n" + HandLine('n', bridge::kNorth) +
-                           "\r\n" + HandLine('e', bridge::kEast) + "\r\n" +
-                           HandLine('s', bridge::kSouth) + "\r\n";
+  // The deal part is the same in all twenty files: the hands clockwise from West.
+  std::string deal;
+  int16_t seat = bridge::kWest;
+  for (int hand = 0; hand < 4; ++hand, seat = bridge::NextChair(seat)) deal += HandLine(seat);
   for (int16_t strain = 1; strain <= 5; ++strain) {
     for (int16_t chair = 1; chair <= 4; ++chair) {
       runtime::TextFile file;
-      file.Rewrite(JobFileName(chair, strain).str());
+      file.CreateOwn(JobFileName(chair, strain).str());
       file.Write(deal);
       const char lead[] = {bridge::ChairToChar(bridge::NextChair(chair)), ' ',
                            bridge::StrainToChar(strain), '\0'};

@@ -6,6 +6,17 @@
 
 namespace driver {
 
+// The fixed names through which dealmint and its solver talk, all in the current
+// directory: the argument file the solver reads on standard input, the file its standard
+// output goes to, and the command that joins them.
+inline constexpr char kArgumentFile[] = "99Store.txt";
+inline constexpr char kSolverOutput[] = "99Store.txt.out";
+inline constexpr char kSolverCommand[] = "gib < 99Store.txt > 99Store.txt.out";
+// The name the board loop hands the solver-output reader. Its mixed case is the system's
+// own spelling, kept because the reader quotes the name it is given in its messages; the
+// reader opens kSolverOutput, the file the command writes, whatever the case.
+inline constexpr char kSolverOutputAsGiven[] = "99Store.txt.Out";
+
 // "99Store.txt." and the job number (chair - 1) * 5 + strain, padded with zeros on the
 // left to three characters: 99Store.txt.001 (North, clubs) to 99Store.txt.020 (West,
 // notrump). The argument file, the job files and the clean-up all use this one rule.

@@ -19,9 +19,14 @@ std::string ParLineText(int16_t board, const TParResult& par, const TTricks& tri
   return line;
 }
 
-void WriteParLine(runtime::TextFile& par_file) {
-  par_file.WriteLine(ParLineText(pbn::BoardRecord.Number, ParResult, TrickTable));
+void WriteParLine(runtime::TextFile& par_file, int16_t board, const TParResult& par,
+                  const TTricks& tricks) {
+  par_file.WriteLine(ParLineText(board, par, tricks));
   par_file.Flush();
+}
+
+void WriteParLine(runtime::TextFile& par_file) {
+  WriteParLine(par_file, pbn::BoardRecord.Number, ParResult, TrickTable);
 }
 
 }  // namespace driver

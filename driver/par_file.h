@@ -13,9 +13,14 @@ namespace driver {
 // to notrump each), 25 decimal fields joined by tabs.
 std::string ParLineText(int16_t board, const TParResult& par, const TTricks& tricks);
 
+// Appends ParLineText(board, par, tricks) and CR LF to the par file and writes it out to
+// the file at once, so a later fatal stop cannot lose it. I/O failures are I/O error
+// stops.
+void WriteParLine(runtime::TextFile& par_file, int16_t board, const TParResult& par,
+                  const TTricks& tricks);
+
 // Appends the current board's line to the par file: ParLineText of BoardRecord.Number,
-// ParResult and TrickTable, CR LF at the end. The line is written out to the file at
-// once, so a later fatal stop cannot lose it.
+// ParResult and TrickTable, written as the overload above writes it.
 void WriteParLine(runtime::TextFile& par_file);
 
 }  // namespace driver

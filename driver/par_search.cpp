@@ -7,12 +7,6 @@
 namespace driver {
 namespace {
 
-bridge::TDenomination DenominationOf(int16_t strain) {
-  if (strain <= bridge::kDiamonds) return bridge::TDenomination::Minor;
-  if (strain <= bridge::kSpades) return bridge::TDenomination::Major;
-  return bridge::TDenomination::Notrump;
-}
-
 // A contract of the present par's level and strain never takes the par over, whichever
 // side or partner would declare it.
 void RecordPar(TParResult& par, int16_t level, int16_t strain, int16_t chair, int16_t candidate) {
@@ -53,7 +47,7 @@ TScores ScoresOf(const TTricks& tricks, char vulnerability) {
         const bridge::TDoubleStatus status =
             taken >= level + 6 ? bridge::TDoubleStatus::Undoubled : bridge::TDoubleStatus::Doubled;
         scores[chair][strain][level] =
-            bridge::ContractScore(level, DenominationOf(strain), status, taken, vulnerable);
+            bridge::ContractScore(level, bridge::DenominationOf(strain), status, taken, vulnerable);
       }
     }
   }

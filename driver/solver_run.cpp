@@ -2,9 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/chairs.h"
+#include "driver/job_files.h"
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
 #include "runtime/text_file.h"
@@ -14,9 +16,10 @@
 namespace driver {
 namespace {
 
-constexpr char kSolverOutput[] = "99Store.txt.out";
 constexpr char kPrompt[] = "Enter argument line: ";
 constexpr int kLabelLength = 15;
+// What the output file holds until the solver command's redirection truncates it.
+constexpr char kUnwritten = 26;
 
 [[noreturn]] void CannotFind(const runtime::Text& file_name) {
   util::RunAbort(runtime::Text("Cannot find 20 \"") + kPrompt + "\" lines in " + file_name + ".");
@@ -31,15 +34,44 @@ void FindPrompt(runtime::TextFile& file, const runtime::Text& file_name) {
   }
 }
 
+// Makes the output file a regular file of this user's, so that the command's "> name"
+// opens it and not a link or FIFO put there by someone else (who cannot remove it where
+// the directory has the sticky bit, as shared ones do).
+void CreateSolverOutput() {
+  runtime::TextFile output;
+  output.CreateOwn(kSolverOutput);
+  output.Write(std::string_view(&kUnwritten, 1));
+  output.Close();
+}
+
+// A command that never opened its output (an interpreter that did not start or ignored
+// the command) leaves the file as made: it goes, so the reader finds no output.
+void RemoveUnwrittenOutput() {
+  runtime::TextFile output;
+  if (output.OpenOwnForReading(kSolverOutput) != 0) return;
+  const bool unwritten = output.ReadChar() == kUnwritten && !output.ReadChar();
+  output.Close();
+  if (unwritten) runtime::DeleteFile(kSolverOutput);
+}
+
 }  // namespace
 
 void ResetTrickTable() { TrickTable = {}; }
 
+void RunSolver() {
+  const int deleted = runtime::DeleteFile(kSolverOutput);
+  if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
+  CreateSolverOutput();
+  RunSolverCommand();
+  RemoveUnwrittenOutput();
+}
+
 void ReadSolverResults(runtime::Text file_name) {
   runtime::TextFile file;
-  int error = file.OpenForReading(file_name.str());
-  if (error == 2 && util::CIEq(file_name, kSolverOutput))
-    error = file.OpenForReading(kSolverOutput);
+  // Only the file the solver command wrote is read, whatever case the name was given in:
+  // a stray 99Store.txt.Out is never taken for the solver's answer.
+  const int error = util::CIEq(file_name, kSolverOutput) ? file.OpenOwnForReading(kSolverOutput)
+                                                         : file.OpenForReading(file_name.str());
   if (error != 0) util::RunAbort("Input file " + file_name + " not found.");
   for (int16_t chair = 1; chair <= 4; ++chair) {
     for (int16_t strain = 1; strain <= 5; ++strain) {
@@ -56,8 +88,8 @@ void ReadSolverResults(runtime::Text file_name) {
         util::RunAbort("Trick count out of range in " + file_name + ": " + count);
       }
       file.SkipLine();
-      const bool east_west = chair == bridge::kEast || chair == bridge::kWest;
-      TrickTable[chair][strain] = static_cast<int16_t>(east_west ? 13 - *tricks : *tricks);
+      TrickTable[chair][strain] =
+          static_cast<int16_t>(bridge::IsNorthSouth(chair) ? *tricks : 13 - *tricks);
     }
   }
   file.Close();

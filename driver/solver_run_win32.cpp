@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/job_files.h"
 #include "runtime/environment.h"
-#include "runtime/io_error.h"
 #include "runtime/process.h"
-#include "runtime/text_file.h"
 #include "util/string_helpers.h"
 
 // The solver command on Windows: the interpreter named by COMSPEC, with the command
@@ -15,8 +14,6 @@
 // PATHEXT (gib.com, gib.exe, gib.bat, gib.cmd, ...) in every one.
 namespace driver {
 namespace {
-
-constexpr char kSolverOutput[] = "99Store.txt.out";
 
 // A directory that cmd.exe reads as one absolute Path entry: a drive and a backslash,
 // or a UNC path, and neither ";" (the separator) nor '"' inside it.
@@ -47,11 +44,9 @@ std::vector<std::string> SolverEnvironment() {
 
 }  // namespace
 
-void RunSolver() {
-  const int deleted = runtime::DeleteFile(kSolverOutput);
-  if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
+void RunSolverCommand() {
   runtime::RunProgram(runtime::GetEnvironment("COMSPEC").str(),
-                      {" /C gib < 99Store.txt > 99Store.txt.out"}, SolverEnvironment());
+                      {std::string(" /C ") + kSolverCommand}, SolverEnvironment());
 }
 
 }  // namespace driver

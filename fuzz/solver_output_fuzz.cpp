@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "driver/job_files.h"
 #include "driver/par_search.h"
 #include "driver/solver_run.h"
 #include "fuzz/fuzz_stop.h"
@@ -22,12 +23,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
-    std::ofstream out("99Store.txt.out", std::ios::binary | std::ios::trunc);
+    std::ofstream out(driver::kSolverOutput, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
   RunInput([] {
     driver::ResetTrickTable();
-    driver::ReadSolverResults("99Store.txt.Out");
+    driver::ReadSolverResults(driver::kSolverOutputAsGiven);
     pbn::BoardRecord.Dealer = 'W';
     driver::BuildScoreTable('B');
     driver::FindPar();

@@ -10,11 +10,13 @@ namespace {
 
 using runtime::Text;
 
-enum Suit { kSpadeSuit = 1, kHeartSuit = 2, kDiamondSuit = 3, kClubSuit = 4 };
+using bridge::Suits;
 
-size_t Length(int16_t chair, Suit suit) { return pbn::Hands[chair][suit].length(); }
-size_t North(Suit suit) { return Length(bridge::kNorth, suit); }
-size_t South(Suit suit) { return Length(bridge::kSouth, suit); }
+size_t Length(int16_t chair, Suits suit) {
+  return pbn::Hands[chair][bridge::SuitNumber(suit)].length();
+}
+size_t North(Suits suit) { return Length(bridge::kNorth, suit); }
+size_t South(Suits suit) { return Length(bridge::kSouth, suit); }
 
 // Replaces every occurrence of a letter; a replacement equal to the letter changes
 // nothing instead of looping.
@@ -42,48 +44,48 @@ void ResetAuctionAnalysis() {
 }
 
 void AnalyseStayman() {
-  StaymanReply = North(kHeartSuit) == 4 ? 'h' : North(kSpadeSuit) == 4 ? 's' : 'd';
+  StaymanReply = North(Suits::Hearts) == 4 ? 'h' : North(Suits::Spades) == 4 ? 's' : 'd';
   FinalStrain = 'n';
   if (StaymanReply == 'h') {
-    if (South(kHeartSuit) >= 4) {
+    if (South(Suits::Hearts) >= 4) {
       FinalStrain = 'h';
-    } else if (South(kSpadeSuit) >= 4 && North(kSpadeSuit) >= 4) {
+    } else if (South(Suits::Spades) >= 4 && North(Suits::Spades) >= 4) {
       FinalStrain = 's';
     }
   }
-  if (StaymanReply == 's' && South(kSpadeSuit) >= 4) FinalStrain = 's';
+  if (StaymanReply == 's' && South(Suits::Spades) >= 4) FinalStrain = 's';
 }
 
 void AnalyseTransfer() {
   TransferBid = 'n';
-  if (South(kSpadeSuit) >= 5 && South(kSpadeSuit) >= South(kHeartSuit)) {
+  if (South(Suits::Spades) >= 5 && South(Suits::Spades) >= South(Suits::Hearts)) {
     TransferBid = 'h';
-  } else if (South(kHeartSuit) >= 5) {
+  } else if (South(Suits::Hearts) >= 5) {
     TransferBid = 'd';
   }
   if (TransferBid == 'd') TransferSuit = 'h';
   if (TransferBid == 'h') TransferSuit = 's';
   TrialBid = "2n";
   if (TransferSuit == 's') {
-    if (South(kClubSuit) >= 4) {
+    if (South(Suits::Clubs) >= 4) {
       TrialBid = "3c";
-    } else if (South(kDiamondSuit) >= 4) {
+    } else if (South(Suits::Diamonds) >= 4) {
       TrialBid = "3d";
-    } else if (South(kHeartSuit) >= 4) {
+    } else if (South(Suits::Hearts) >= 4) {
       TrialBid = "3h";
     }
   } else if (TransferSuit == 'h') {
-    if (South(kSpadeSuit) >= 4) {
+    if (South(Suits::Spades) >= 4) {
       TrialBid = "2s";
-    } else if (South(kClubSuit) >= 4) {
+    } else if (South(Suits::Clubs) >= 4) {
       TrialBid = "3c";
-    } else if (South(kDiamondSuit) >= 4) {
+    } else if (South(Suits::Diamonds) >= 4) {
       TrialBid = "3d";
     }
   }
   FinalStrain = 'n';
-  if (TransferBid == 'h' && North(kSpadeSuit) >= 3) FinalStrain = 's';
-  if (TransferBid == 'd' && North(kHeartSuit) >= 3) FinalStrain = 'h';
+  if (TransferBid == 'h' && North(Suits::Spades) >= 3) FinalStrain = 's';
+  if (TransferBid == 'd' && North(Suits::Hearts) >= 3) FinalStrain = 'h';
 }
 
 void ReplaceFirst(Text& text, const Text& find, const Text& replacement) {

@@ -4,7 +4,6 @@
 
 #include "bridge/chairs.h"
 #include "pbn/hands.h"
-#include "runtime/console.h"
 #include "runtime/integer_text.h"
 #include "runtime/text_file.h"
 #include "util/run_abort.h"
@@ -44,10 +43,7 @@ int16_t GetResult(Text file_name) {
   Text word;
   util::PopLastWord(line, word);
   const std::optional<int32_t> score = runtime::TextToInteger(word.view());
-  if (!score) {
-    runtime::ConsoleWriteLine(("Could not extract score from " + word).view());
-    runtime::ExitProcess(1);
-  }
+  if (!score) util::StopWithLines({("Could not extract score from " + word).view()});
   return static_cast<int16_t>(*score);
 }
 
@@ -77,8 +73,7 @@ Text GetPlayString(Text file_name) {
 Text GetCardString(Text file_name) {
   runtime::TextFile file;
   if (file.OpenForReading(file_name.str()) != 0) {
-    runtime::ConsoleWriteLine(("Could not find " + file_name).view());
-    runtime::ExitProcess(1);
+    util::StopWithLines({("Could not find " + file_name).view()});
   }
   SkipLines(file, 2);
   Text result;

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "bridge/chairs.h"
 #include "pbn/hands.h"
 #include "runtime/integer_text.h"
+#include "runtime/letter_case.h"
 #include "util/run_abort.h"
 #include "util/string_helpers.h"
 
@@ -11,8 +13,6 @@ namespace pbn {
 namespace {
 
 using runtime::Text;
-
-constexpr int kMaxBoardNumber = 32767;
 
 // Removes up to count characters from the end.
 void DropLast(Text& s, size_t count) { s.Resize(s.length() > count ? s.length() - count : 0); }
@@ -69,7 +69,8 @@ void DeriveDealer() {
   const char d = BoardRecord.Dealer;
   if (d == 'N' || d == 'E' || d == 'S' || d == 'W') return;
   const int remainder = BoardRecord.Number % 4;  // keeps the sign: -1 stays without dealer
-  if (remainder >= 0) BoardRecord.Dealer = "WNES"[remainder];
+  if (remainder < 0) return;
+  BoardRecord.Dealer = runtime::UpperCaseOf(bridge::ChairToChar(bridge::DealerOfBoard(remainder)));
 }
 
 }  // namespace
@@ -86,11 +87,20 @@ void ClearBoard() {
 std::optional<int16_t> BoardNumberOf(const Text& rest, Text& quoted) {
   Text value = rest;
   util::PopFirstWord(value, quoted);
-  quoted.Erase(0, 1);   // the opening quote
-  DropLast(quoted, 2);  // the closing quote and bracket, whatever they are
+  quoted.Erase(0, 1);  // the opening quote
+  // The closing quote and bracket, whatever they are; but where a blank cut the value
+  // short (`"12" ]`, `"123 "]`) they are digits, and the rest would be another number.
+  const size_t length = quoted.length();
+  for (size_t i = length > 2 ? length - 2 : 0; i < length; ++i) {
+    if (quoted[i] >= '0' && quoted[i] <= '9') {
+      quoted = Text();
+      return std::nullopt;
+    }
+  }
+  DropLast(quoted, 2);
   const std::optional<int32_t> number = runtime::TextToInteger(quoted.view());
   // Keeping the low 16 bits of a larger number would file it under another board.
-  if (!number || *number < 1 || *number > kMaxBoardNumber) return std::nullopt;
+  if (!number || *number < 1 || *number > bridge::kMaxBoardNumber) return std::nullopt;
   return static_cast<int16_t>(*number);
 }
 
@@ -128,6 +138,13 @@ std::optional<int16_t> ScoreOf(const Text& rest, Text& quoted) {
   if (!value) return std::nullopt;
   const auto score = static_cast<int16_t>(*value);
   return east_west ? static_cast<int16_t>(-score) : score;
+}
+
+std::string_view SkipByteOrderMark(runtime::TextFile& pbn_file) {
+  if (pbn_file.SkipPrefix("\xEF\xBB\xBF")) return {};
+  if (pbn_file.SkipPrefix("\xFF\xFE")) return "UTF-16LE";
+  if (pbn_file.SkipPrefix("\xFE\xFF")) return "UTF-16BE";
+  return {};
 }
 
 void ReadBoard(runtime::TextFile& pbn_file) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "runtime/text.h"
 #include "runtime/text_file.h"
@@ -36,9 +37,17 @@ void ClearBoard();
 // loader's messages.
 void ReadBoard(runtime::TextFile& pbn_file);
 
+// To be called on a file just opened, before ReadBoard: passes over a UTF-8 byte-order
+// mark, so the first tag line is read as written. Returns the name of the encoding
+// ("UTF-16LE", "UTF-16BE") when the file starts with a UTF-16 byte-order mark, which no
+// line of it can be read in; empty otherwise.
+std::string_view SkipByteOrderMark(runtime::TextFile& pbn_file);
+
 // Pure decoders of a tag's rest (the upper-cased text after the tag word, leading blanks
 // removed), each giving nothing where ReadBoard stops. The text a stop quotes is given
-// back through `quoted`.
+// back through `quoted`. A Board value whose last two characters hold a digit (a blank
+// cut it short, as in `"12" ]`) gives nothing and an empty `quoted`, never the number
+// left after they are dropped.
 std::optional<int16_t> BoardNumberOf(const runtime::Text& rest, runtime::Text& quoted);
 std::optional<char> VulnerabilityOf(const runtime::Text& rest);
 std::optional<char> DealerOf(const runtime::Text& rest);

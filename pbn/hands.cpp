@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "bridge/chairs.h"
-#include "runtime/console.h"
+#include "runtime/letter_case.h"
 #include "util/run_abort.h"
 
 namespace pbn {
@@ -42,34 +42,19 @@ void LoadHand(char seat, runtime::Text hand) {
 }
 
 char NextHand(char seat) {
-  switch (seat) {
-    case 'N':
-    case 'n':
-      return 'E';
-    case 'E':
-    case 'e':
-      return 'S';
-    case 'S':
-    case 's':
-      return 'W';
-    case 'W':
-    case 'w':
-      return 'N';
-    default:
-      util::RunAbort(runtime::Text("Cannot find next hand after hand ") + seat);
-  }
+  const std::optional<int16_t> chair = bridge::ChairOfLetter(seat);
+  if (!chair) util::RunAbort(runtime::Text("Cannot find next hand after hand ") + seat);
+  return runtime::UpperCaseOf(bridge::ChairToChar(bridge::NextChair(*chair)));
 }
 
 void LoadDigitDeal(runtime::Text digits) {
-  // The digits count clockwise from North; chairs pair partners.
-  constexpr int16_t kChairOfDigit[] = {bridge::kNorth, bridge::kEast, bridge::kSouth,
-                                       bridge::kWest};
   ClearHands();
   for (size_t card = 0; card < 52; ++card) {
     const char digit = card < digits.length() ? digits[card] : '\0';
-    if (digit < '0' || digit > '3') runtime::ExitProcess(1);
-    const size_t suit = card / 13 + 1;
-    Hands[kChairOfDigit[digit - '0']][suit] += bridge::RankLetters[card % 13];
+    if (digit < '0' || digit > '3') util::StopWithLines({});
+    const auto suit = static_cast<bridge::Suits>(card / 13);
+    Hands[bridge::kClockwise[digit - '0']][bridge::SuitNumber(suit)] +=
+        bridge::RankLetters[card % 13];
   }
 }
 

@@ -7,8 +7,8 @@
 namespace pbn {
 
 // The deal being worked on: Hands[chair][suit], chair 1..4 (North, South, East, West),
-// suit 1..4 (spades, hearts, diamonds, clubs); index 0 unused. A holding is the rank
-// letters as the deal gave them, empty for a void. Nothing here checks the cards.
+// suit 1..4 (spades, hearts, diamonds, clubs: bridge::SuitNumber); index 0 unused. A holding is the
+// rank letters as the deal gave them, empty for a void. Nothing here checks the cards.
 inline std::array<std::array<runtime::Text, 5>, 5> Hands{};
 
 // A chair's four holdings joined by dots, spades first, exactly as stored.

@@ -27,12 +27,13 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
   const std::vector<char*> argv = PointerArray(argv_strings);
   const std::vector<char*> envp = PointerArray(environment);
   ProgramOutcome outcome;
-  // Signals this process ignores (SIGPIPE) would stay ignored in the child.
+  // Signals this process ignores (SIGPIPE, SIGXFSZ) would stay ignored in the child.
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   sigset_t defaults;
   sigemptyset(&defaults);
   sigaddset(&defaults, SIGPIPE);
+  sigaddset(&defaults, SIGXFSZ);
   posix_spawnattr_setsigdefault(&attributes, &defaults);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;

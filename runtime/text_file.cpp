@@ -2,6 +2,7 @@
 
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
+#include "runtime/line_end.h"
 #include "runtime/write_all.h"
 
 namespace runtime {
@@ -9,10 +10,20 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 bool IsBlankOrControl(int c) { return c >= 0 && c <= 32; }
 
 }  // namespace
+
+TextFile::~TextFile() { CloseDescriptor(fd_); }
+
+void TextFile::Adopt(int fd, Mode mode) {
+  CloseDescriptor(fd_);
+  fd_ = fd;
+  mode_ = fd >= 0 ? mode : Mode::Closed;
+  buffer_.clear();
+  position_ = 0;
+  if (mode_ == Mode::Output) buffer_.reserve(kWriteBlock);
+}
 
 void TextFile::RequireInput() {
   if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
@@ -33,6 +44,15 @@ bool TextFile::Eof() {
   RequireInput();
   const int c = Peek();
   return c < 0 || c == kCtrlZ;
+}
+
+bool TextFile::SkipPrefix(std::string_view prefix) {
+  RequireInput();
+  if (!Fill() || std::string_view(buffer_).substr(position_).substr(0, prefix.size()) != prefix) {
+    return false;
+  }
+  position_ += prefix.size();
+  return true;
 }
 
 Text TextFile::ReadLine() {

@@ -30,14 +30,30 @@ class TextFile {
   // (a directory gives 5); never stops.
   int OpenForReading(const std::string& name);
 
-  // Creates the file for writing, or truncates an existing one in place (a symbolic
-  // link is followed). Stops on failure.
+  // Opens one of the program's own temporary files for reading: never through a symbolic
+  // link and never waiting on a FIFO; anything but a regular file gives 5. Returns 0 or
+  // the error number; never stops.
+  int OpenOwnForReading(const std::string& name);
+
+  // Creates the file for writing, or truncates an existing one in place. A symbolic link
+  // is followed when the running user owns it or nobody else can write to its directory
+  // (a directory with group or other write permission, or owned by another user other
+  // than root); a link that another user planted where others can write is refused with
+  // 5, whatever the system's own link protection says. A FIFO or socket is refused with
+  // 5 without waiting for a reader. Stops on failure.
   void Rewrite(const std::string& name);
 
-  bool IsOpen() const { return fd_ >= 0; }
+  // Creates one of the program's own temporary files for writing: removes whatever stands
+  // at the name (file, link, FIFO), then makes a new regular file exclusively, never
+  // through a link and never waiting on a FIFO. Stops on failure, with 5 when something
+  // that cannot be removed stands at the name.
+  void CreateOwn(const std::string& name);
 
   // Reading. End of file: the physical end, or the next byte is 26.
   bool Eof();
+  // Consumes `prefix` when the unread input starts with it (within the block read last,
+  // which at the start of a file holds its first 64 KiB); true when it did.
+  bool SkipPrefix(std::string_view prefix);
   // The characters up to, not including, the line end, a byte 26 or the end; at most
   // 255 of them. The line end is not consumed. At the end of the file: empty.
   Text ReadLine();
@@ -69,6 +85,10 @@ class TextFile {
   static constexpr size_t kReadBlock = 65536;
   static constexpr size_t kWriteBlock = 256;
 
+  // Takes fd (closing the one held) in the given mode, with an empty buffer; -1: closed.
+  void Adopt(int fd, Mode mode);
+  // Closes the descriptor, ignoring any error; nothing for -1. Per platform.
+  static void CloseDescriptor(int fd);
   // Makes sure a byte is buffered if the file has one; false at the physical end.
   bool Fill();
   // The next byte without consuming it, or -1 at the physical end.

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <aclapi.h>
 // windows.h names DeleteFileA DeleteFile; ours is runtime::DeleteFile.
 #undef DeleteFile
 
@@ -23,14 +25,68 @@ int DescriptorOf(HANDLE handle, int flags) {
   return fd;
 }
 
-// Whether Rewrite may write into what it opened: a regular file with no other name
-// (not a link of any kind, not a directory), so that a name planted in a shared
-// directory never makes a run overwrite some other file.
+// Whether what the handle opened is a regular file with no other name (not a link of
+// any kind, not a directory): a hard link has no owner of its own to judge it by, so a
+// name planted in a shared directory never makes a run overwrite some other file.
 bool IsPlainFile(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!::GetFileInformationByHandle(handle, &info)) return false;
   constexpr DWORD kNotPlain = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
   return (info.dwFileAttributes & kNotPlain) == 0 && info.nNumberOfLinks <= 1;
+}
+
+// Whether the handle's owner is the user this process runs as.
+bool OwnedByThisUser(HANDLE handle) {
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (::GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  bool same = false;
+  HANDLE token = nullptr;
+  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    alignas(TOKEN_USER) char user[256];
+    DWORD size = 0;
+    if (::GetTokenInformation(token, TokenUser, user, sizeof user, &size)) {
+      same = ::EqualSid(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, owner) != 0;
+    }
+    ::CloseHandle(token);
+  }
+  ::LocalFree(descriptor);
+  return same;
+}
+
+// Opens name for writing without truncating it, following no link. A link (a reparse
+// point) is then opened through only when this user owns it; anything else at a link
+// gives 5. The handle, or INVALID_HANDLE_VALUE with the error number in error.
+HANDLE OpenUsersFile(const std::string& name, int& error) {
+  constexpr DWORD kAccess = GENERIC_WRITE | READ_CONTROL;
+  HANDLE handle = ::CreateFileA(name.c_str(), kAccess, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (handle != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(handle, &info) &&
+      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    const bool own = OwnedByThisUser(handle);
+    ::CloseHandle(handle);
+    handle = INVALID_HANDLE_VALUE;
+    if (!own) {
+      error = 5;
+      return handle;
+    }
+    handle = ::CreateFileA(name.c_str(), kAccess, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  if (handle == INVALID_HANDLE_VALUE) {
+    if (error == 0) error = ErrorNumberOfSystemError(::GetLastError());
+    return handle;
+  }
+  if (!IsPlainFile(handle)) {
+    ::CloseHandle(handle);
+    error = 5;
+    return INVALID_HANDLE_VALUE;
+  }
+  return handle;
 }
 
 }  // namespace
@@ -40,14 +96,12 @@ int DeleteFile(const std::string& name) {
   return ErrorNumberOfSystemError(::GetLastError());
 }
 
-TextFile::~TextFile() {
-  if (fd_ >= 0) _close(fd_);
+void TextFile::CloseDescriptor(int fd) {
+  if (fd >= 0) _close(fd);
 }
 
 int TextFile::OpenForReading(const std::string& name) {
-  if (fd_ >= 0) _close(fd_);
-  fd_ = -1;
-  mode_ = Mode::Closed;
+  Adopt(-1, Mode::Closed);
   // A directory cannot be opened this way: it gives 5.
   const HANDLE handle =
       ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -55,36 +109,57 @@ int TextFile::OpenForReading(const std::string& name) {
   if (handle == INVALID_HANDLE_VALUE) return ErrorNumberOfSystemError(::GetLastError());
   const int fd = DescriptorOf(handle, _O_RDONLY);
   if (fd < 0) return 4;
-  fd_ = fd;
-  mode_ = Mode::Input;
-  buffer_.clear();
-  position_ = 0;
+  Adopt(fd, Mode::Input);
+  return 0;
+}
+
+int TextFile::OpenOwnForReading(const std::string& name) {
+  Adopt(-1, Mode::Closed);
+  // The link itself is opened, never what it names, and then refused.
+  const HANDLE handle =
+      ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return ErrorNumberOfSystemError(::GetLastError());
+  BY_HANDLE_FILE_INFORMATION info{};
+  constexpr DWORD kNotRegular = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
+  if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info) ||
+      (info.dwFileAttributes & kNotRegular) != 0) {
+    ::CloseHandle(handle);
+    return 5;
+  }
+  const int fd = DescriptorOf(handle, _O_RDONLY);
+  if (fd < 0) return 4;
+  Adopt(fd, Mode::Input);
   return 0;
 }
 
 void TextFile::Rewrite(const std::string& name) {
-  if (fd_ >= 0) _close(fd_);
-  fd_ = -1;
-  mode_ = Mode::Closed;
-  const HANDLE handle =
-      ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) IoErrorStop(ErrorNumberOfSystemError(::GetLastError()));
-  if (!IsPlainFile(handle)) {
-    ::CloseHandle(handle);
-    IoErrorStop(5);
-  }
+  Adopt(-1, Mode::Closed);
+  int error = 0;
+  const HANDLE handle = OpenUsersFile(name, error);
+  if (handle == INVALID_HANDLE_VALUE) IoErrorStop(error);
   if (!::SetEndOfFile(handle)) {
-    const DWORD error = ::GetLastError();
+    error = ErrorNumberOfSystemError(::GetLastError());
     ::CloseHandle(handle);
-    IoErrorStop(ErrorNumberOfSystemError(error));
+    IoErrorStop(error);
   }
   const int fd = DescriptorOf(handle, _O_WRONLY);
   if (fd < 0) IoErrorStop(4);
-  fd_ = fd;
-  mode_ = Mode::Output;
-  buffer_.clear();
-  buffer_.reserve(kWriteBlock);
+  Adopt(fd, Mode::Output);
+}
+
+void TextFile::CreateOwn(const std::string& name) {
+  Adopt(-1, Mode::Closed);
+  // Deleting a link deletes the link, never what it names. What cannot be deleted (a
+  // directory, a file open elsewhere) makes the exclusive creation fail, so 5.
+  ::DeleteFileA(name.c_str());
+  const HANDLE handle =
+      ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) IoErrorStop(ErrorNumberOfSystemError(::GetLastError()));
+  const int fd = DescriptorOf(handle, _O_WRONLY);
+  if (fd < 0) IoErrorStop(4);
+  Adopt(fd, Mode::Output);
 }
 
 bool TextFile::Fill() {
@@ -107,9 +182,7 @@ void TextFile::Close() {
   if (mode_ == Mode::Output) Flush();
   const int fd = fd_;
   fd_ = -1;
-  mode_ = Mode::Closed;
-  buffer_.clear();
-  position_ = 0;
+  Adopt(-1, Mode::Closed);
   if (_close(fd) != 0) IoErrorStop(ErrorNumberOfSystemError(::GetLastError()));
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "solver/dds_library.h"
+#include "solver/job_file.h"
 
 namespace solver {
 
@@ -23,11 +24,10 @@ std::string SolveDeal(const Deal& deal, TrickTable& table) {
 // The one place where seat and strain letters meet libdds's numbering: hands N, E, S, W
 // from 0, strains spades, hearts, diamonds, clubs, notrump from 0.
 int NorthSouthTricks(const TrickTable& table, char leader, char strain) {
-  constexpr std::string_view kHands = "nesw";
   constexpr std::string_view kStrains = "shdcn";
-  const size_t declarer = (kHands.find(leader) + 3) % 4;
+  const size_t declarer = (kSeats.find(leader) + 3) % 4;
   const int tricks = table.results.resTable[kStrains.find(strain)][declarer];
-  return kHands[declarer] == 'n' || kHands[declarer] == 's' ? tricks : 13 - tricks;
+  return kSeats[declarer] == 'n' || kSeats[declarer] == 's' ? tricks : 13 - tricks;
 }
 
 }  // namespace solver

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "runtime/line_end.h"
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
 #include "solver/start_up.h"
@@ -16,18 +17,25 @@ constexpr std::string_view kBlanks = " \t";
 // A job file is about a hundred bytes; anything much longer is not one.
 constexpr size_t kLongestJobFile = 65536;
 
-// One input line without its line end; nothing at the end of the input.
+// An argument line is options and a file name; anything much longer is not one.
+constexpr size_t kLongestArgumentLine = 65536;
+// How much of an overlong line its fault quotes.
+constexpr size_t kQuotedStart = 64;
+
+// One input line without its line end; nothing at the end of the input. Of a line longer
+// than kLongestArgumentLine only the first kLongestArgumentLine + 1 bytes are kept.
 std::optional<std::string> ReadArgumentLine(std::FILE* in) {
   int c = std::getc(in);
   if (c == EOF) return std::nullopt;
   std::string line;
-  while (c != EOF && c != '\n' && c != '\r') {
-    line += static_cast<char>(c);
+  while (c != EOF && !runtime::IsLineEnd(c)) {
+    if (line.size() <= kLongestArgumentLine) line += static_cast<char>(c);
     c = std::getc(in);
   }
+  // A CR LF is one line end; any other byte after a CR starts the next line.
   if (c == '\r') {
-    c = std::getc(in);
-    if (c != '\n' && c != EOF) std::ungetc(c, in);
+    const int next = std::getc(in);
+    if (!runtime::ContinuesLineEnd(c, next) && next != EOF) std::ungetc(next, in);
   }
   return line;
 }
@@ -155,6 +163,11 @@ int RunGib(std::FILE* in, std::FILE* out, std::FILE* err, Solving solving) {
   while (const std::optional<std::string> line = ReadArgumentLine(in)) {
     if (line->find_first_not_of(kBlanks) == std::string::npos) continue;
     std::fputs("Enter argument line: \r\n", out);
+    if (line->size() > kLongestArgumentLine) {
+      return Fail(
+          out, err, "argument line \"" + line->substr(0, kQuotedStart) + "...\"",
+          "longer than " + std::to_string(kLongestArgumentLine) + " bytes: not an argument line");
+    }
     const ArgumentLine arguments = ParseArgumentLine(*line);
     if (!arguments.fault.empty()) {
       return Fail(out, err, "argument line \"" + *line + "\"", arguments.fault);

@@ -3,16 +3,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "runtime/letter_case.h"
+#include "runtime/line_end.h"
+
 namespace solver {
 namespace {
 
-constexpr std::string_view kSeats = "nesw";
 constexpr std::string_view kSuits = "SHDC";
 constexpr std::string_view kRanks = "23456789TJQKA";  // rank r stands at index r - 2
 constexpr std::string_view kStrains = "cdhsn";
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+using runtime::LowerCaseOf;
+using runtime::UpperCaseOf;
 
 // A byte as a message shows it: quoted when printable, else by its code.
 std::string Shown(char c) {
@@ -25,12 +27,7 @@ std::string Shown(char c) {
 // The lines of the text; a line ends at CR LF, LF alone or CR alone.
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find_first_of("\r\n");
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
-  }
+  while (!text.empty()) lines.push_back(runtime::TakeFirstLine(text));
   return lines;
 }
 
@@ -43,7 +40,7 @@ std::string ReadHoldings(std::string_view holdings, size_t seat, Deal& deal) {
       if (++suit == 4) return "more than three dots";
       continue;
     }
-    const size_t rank = kRanks.find(Upper(c));
+    const size_t rank = kRanks.find(UpperCaseOf(c));
     if (rank == std::string_view::npos) return Shown(c) + " is not a rank";
     const auto bit = static_cast<uint16_t>(1u << (rank + 2));
     const std::string card{kSuits[suit], kRanks[rank]};
@@ -61,7 +58,7 @@ std::string ReadHoldings(std::string_view holdings, size_t seat, Deal& deal) {
 }
 
 std::string ReadHandLine(std::string_view line, bool (&seen)[4], Deal& deal) {
-  const size_t seat = line.empty() ? std::string_view::npos : kSeats.find(Lower(line[0]));
+  const size_t seat = line.empty() ? std::string_view::npos : kSeats.find(LowerCaseOf(line[0]));
   if (seat == std::string_view::npos || line.size() < 2 || (line[1] != ' ' && line[1] != '\t')) {
     return "not a hand line (w, n, e or s and a blank, then the holdings)";
   }
@@ -74,8 +71,8 @@ std::string ReadLeadLine(std::string_view line, Job& job) {
   if (line.size() != 3 || (line[1] != ' ' && line[1] != '\t')) {
     return "not a lead line (the leader's seat letter, a blank, the strain letter)";
   }
-  job.leader = Lower(line[0]);
-  job.strain = Lower(line[2]);
+  job.leader = LowerCaseOf(line[0]);
+  job.strain = LowerCaseOf(line[2]);
   if (kSeats.find(job.leader) == std::string_view::npos) {
     return Shown(line[0]) + " is not a seat (n, e, s or w)";
   }

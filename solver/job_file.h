@@ -7,7 +7,11 @@
 
 namespace solver {
 
-// A whole deal: card bits by seat (index of its letter in "nesw") and suit (spades,
+// The seats clockwise from North, as libdds numbers its hands: a seat's index here is its
+// number in a Deal and in libdds's tables.
+inline constexpr std::string_view kSeats = "nesw";
+
+// A whole deal: card bits by seat (index of its letter in kSeats) and suit (spades,
 // hearts, diamonds, clubs); bit r stands for rank r, 2 (deuce) to 14 (ace).
 struct Deal {
   std::array<std::array<uint16_t, 4>, 4> holdings{};

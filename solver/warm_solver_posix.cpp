@@ -15,11 +15,16 @@
 #include <array>
 #include <bit>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 #include "solver/dds_library.h"
 #include "solver/start_up.h"
@@ -48,6 +53,13 @@ struct Reply {
 constexpr int kStartMilliseconds = 2000;
 // How long the solver waits for a connected gib to send its request or take the reply.
 constexpr int kExchangeSeconds = 2;
+// While it solves, the solver sends kAlive every kBeatMilliseconds; gib gives up on a
+// solver silent for kSilenceMilliseconds (stopped, wedged, its queue not moving), and on
+// any after kLongestSolveSeconds, and solves the deal itself.
+constexpr char kAlive = '.';
+constexpr auto kBeatMilliseconds = std::chrono::milliseconds(250);
+constexpr int kSilenceMilliseconds = 2000;
+constexpr int kLongestSolveSeconds = 120;
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor {
@@ -106,13 +118,37 @@ std::string SolverName() {
   return "dealmint-gib-" + std::to_string(getuid()) + "-" + hex;
 }
 
-// The abstract socket address of the name: a leading NUL, then the name's bytes.
-socklen_t Address(const std::string& name, sockaddr_un& address) {
+// The directory of this user's solver sockets, made when missing: "dealmint-gib" in
+// $XDG_RUNTIME_DIR when that is an absolute directory of this user's that no one else may
+// write to, else /tmp/dealmint-gib-UID. Empty unless it is a directory (not a link) that
+// this user owns and only this user may use: one planted by another user is never used.
+std::string PrivateDirectory() {
+  const uid_t user = getuid();
+  const std::string runtime = Variable("XDG_RUNTIME_DIR");
+  struct stat info {};
+  const bool runtime_sound = runtime.starts_with('/') && lstat(runtime.c_str(), &info) == 0 &&
+                             S_ISDIR(info.st_mode) && info.st_uid == user &&
+                             (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+  const std::string directory =
+      runtime_sound ? runtime + "/dealmint-gib" : "/tmp/dealmint-gib-" + std::to_string(user);
+  if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) return "";
+  if (lstat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != user ||
+      (info.st_mode & 077) != 0) {
+    return "";
+  }
+  return directory;
+}
+
+// The socket address of the named solver in the private directory; false when there is
+// no such directory or the path does not fit.
+bool Address(const std::string& name, sockaddr_un& address) {
+  const std::string directory = PrivateDirectory();
+  const std::string path = directory + "/" + name;
   address = {};
   address.sun_family = AF_UNIX;
-  const size_t length = std::min(name.size(), sizeof address.sun_path - 1);
-  std::memcpy(address.sun_path + 1, name.data(), length);
-  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+  if (directory.empty() || path.size() >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return true;
 }
 
 // Whether the process at the other end of the socket belongs to this user.
@@ -148,17 +184,59 @@ bool ReceiveAll(int fd, void* data, size_t size) {
   return true;
 }
 
-// A connection to the named solver, if one listens and belongs to this user.
+// A connection to the named solver, if one listens and belongs to this user. It never
+// waits: a solver whose queue is full counts as none. The descriptor does not block.
 int Connect(const std::string& name) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return -1;
   sockaddr_un address;
-  const socklen_t size = Address(name, address);
-  if (connect(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0 && SameUser(fd)) {
+  if (!Address(name, address)) return -1;
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return -1;
+  if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+      SameUser(fd)) {
     return fd;
   }
   close(fd);
   return -1;
+}
+
+// Waits up to the time given for the descriptor to be ready for events; false when it is
+// not (time out, hang-up without data, error).
+bool AwaitReady(int fd, short events, int milliseconds) {
+  pollfd waiting{fd, events, 0};
+  for (;;) {
+    const int ready = poll(&waiting, 1, milliseconds);
+    if (ready < 0 && errno == EINTR) continue;
+    return ready > 0 && (waiting.revents & events) != 0;
+  }
+}
+
+// Sends the request and takes the reply, skipping the solver's signs of life before it;
+// false when the solver fails, falls silent for kSilenceMilliseconds or takes longer than
+// kLongestSolveSeconds in all.
+bool Exchange(int fd, const Request& request, Reply& reply) {
+  if (!AwaitReady(fd, POLLOUT, kSilenceMilliseconds) ||
+      send(fd, &request, sizeof request, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof request)) {
+    return false;
+  }
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(kLongestSolveSeconds);
+  auto* bytes = reinterpret_cast<char*>(&reply);
+  size_t got = 0;
+  while (got < sizeof reply) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        end - std::chrono::steady_clock::now());
+    if (left.count() <= 0 ||
+        !AwaitReady(fd, POLLIN, std::min<int>(kSilenceMilliseconds, left.count()))) {
+      return false;
+    }
+    const ssize_t n = recv(fd, bytes + got, sizeof reply - got, 0);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n <= 0) return false;
+    size_t alive = 0;  // signs of life come only before the reply
+    while (got == 0 && alive < static_cast<size_t>(n) && bytes[alive] == kAlive) ++alive;
+    if (alive > 0) std::memmove(bytes, bytes + alive, static_cast<size_t>(n) - alive);
+    got += static_cast<size_t>(n) - alive;
+  }
+  return true;
 }
 
 // Starts "gib --serve NAME" from this program's file, with /dev/null for its standard
@@ -214,24 +292,91 @@ int StartAndConnect(const std::string& name) {
   return -1;
 }
 
-// Answers one connected gib: a whole deal in, its table or libdds's fault out.
-void Answer(int fd) {
-  if (!SameUser(fd)) return;
+// Solves the deal, sending kAlive to the waiting gib every kBeatMilliseconds meanwhile.
+std::string SolveShowingLife(int fd, const Deal& deal, TrickTable& table) {
+  std::mutex guard;
+  std::condition_variable finished;
+  bool done = false;
+  std::thread beat([&] {
+    std::unique_lock<std::mutex> lock(guard);
+    while (!finished.wait_for(lock, kBeatMilliseconds, [&] { return done; })) {
+      send(fd, &kAlive, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+    }
+  });
+  std::string fault = SolveDeal(deal, table);
+  {
+    const std::lock_guard<std::mutex> lock(guard);
+    done = true;
+  }
+  finished.notify_one();
+  beat.join();
+  return fault;
+}
+
+// Answers one connected gib: a whole deal in, its table or libdds's fault out. True when
+// it answered a request of this user's, the only thing that keeps the solver alive.
+bool Answer(int fd) {
+  if (!SameUser(fd)) return false;
   const timeval limit{kExchangeSeconds, 0};
   setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
   Request request;
   if (!ReceiveAll(fd, &request, sizeof request) || request.tag != kRequestTag ||
       !IsWholeDeal(request.deal)) {
-    return;
+    return false;
   }
   TrickTable table;
-  const std::string fault = SolveDeal(request.deal, table);
+  const std::string fault = SolveShowingLife(fd, request.deal, table);
   Reply reply{};
   reply.tag = kReplyTag;
   std::memcpy(reply.tricks, table.results.resTable, sizeof reply.tricks);
   std::strncpy(reply.fault, fault.c_str(), sizeof reply.fault - 1);
   SendAll(fd, &reply, sizeof reply);
+  return true;
+}
+
+// Binds the listener to the named solver's socket file: a file left by a solver that has
+// ended is replaced, one that a live solver answers on is not. False when not bound.
+bool Bind(int listener, const std::string& name) {
+  sockaddr_un address;
+  if (!Address(name, address)) return false;
+  const auto* where = reinterpret_cast<const sockaddr*>(&address);
+  if (bind(listener, where, sizeof address) == 0) return true;
+  if (errno != EADDRINUSE) return false;
+  const int live = Connect(name);
+  if (live >= 0) {
+    close(live);
+    return false;
+  }
+  unlink(address.sun_path);
+  return bind(listener, where, sizeof address) == 0;
+}
+
+// The identity of the socket file at the name's path; {0, 0} when there is none.
+std::pair<dev_t, ino_t> SocketFile(const std::string& name) {
+  sockaddr_un address;
+  struct stat info {};
+  if (!Address(name, address) || lstat(address.sun_path, &info) != 0) return {0, 0};
+  return {info.st_dev, info.st_ino};
+}
+
+// Answers this user's requests until kIdleSeconds pass without one.
+void AnswerUntilIdle(int listener) {
+  using Clock = std::chrono::steady_clock;
+  auto idle_end = Clock::now() + std::chrono::seconds(kIdleSeconds);
+  for (;;) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(idle_end - Clock::now()).count();
+    if (left <= 0) return;
+    pollfd waiting{listener, POLLIN, 0};
+    const int ready = poll(&waiting, 1, static_cast<int>(left));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return;
+    const Descriptor connection(accept4(listener, nullptr, nullptr, SOCK_CLOEXEC));
+    if (connection.get() >= 0 && Answer(connection.get())) {
+      idle_end = Clock::now() + std::chrono::seconds(kIdleSeconds);
+    }
+  }
 }
 
 }  // namespace
@@ -260,10 +405,9 @@ WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault) {
   if (fd < 0) fd = StartAndConnect(name);
   if (fd < 0) return WarmAnswer::kUnavailable;
   const Descriptor connection(fd);
-  Request request{kRequestTag, deal};
+  const Request request{kRequestTag, deal};
   Reply reply{};
-  if (!SendAll(connection.get(), &request, sizeof request) ||
-      !ReceiveAll(connection.get(), &reply, sizeof reply) || reply.tag != kReplyTag) {
+  if (!Exchange(connection.get(), request, reply) || reply.tag != kReplyTag) {
     return WarmAnswer::kUnavailable;
   }
   reply.fault[sizeof reply.fault - 1] = '\0';
@@ -282,12 +426,8 @@ WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault) {
 
 int ServeSolves(const std::string& name) {
   const Descriptor listener(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-  sockaddr_un address;
-  const socklen_t size = Address(name, address);
-  // Taken: another solver answers under this name.
-  if (listener.get() < 0 ||
-      bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), size) != 0 ||
-      listen(listener.get(), SOMAXCONN) != 0) {
+  // Not bound: another solver answers under this name, or there is no private directory.
+  if (listener.get() < 0 || !Bind(listener.get(), name) || listen(listener.get(), SOMAXCONN) != 0) {
     return 0;
   }
   // Keeps no directory in use. Loading libdds comes first, as its search path may be
@@ -296,14 +436,14 @@ int ServeSolves(const std::string& name) {
   if (!Dds().fault.empty()) return 1;
   if (chdir("/") != 0) return 1;
   signal(SIGPIPE, SIG_IGN);
-  for (;;) {
-    pollfd waiting{listener.get(), POLLIN, 0};
-    const int ready = poll(&waiting, 1, kIdleSeconds * 1000);
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) return 0;
-    const Descriptor connection(accept4(listener.get(), nullptr, nullptr, SOCK_CLOEXEC));
-    if (connection.get() >= 0) Answer(connection.get());
+  const std::pair<dev_t, ino_t> bound = SocketFile(name);
+  AnswerUntilIdle(listener.get());
+  // The file goes with the solver, unless a later solver has replaced it.
+  if (SocketFile(name) == bound) {
+    sockaddr_un address;
+    if (Address(name, address)) unlink(address.sun_path);
   }
+  return 0;
 }
 
 }  // namespace solver

@@ -4,10 +4,13 @@
 
 namespace util {
 
-void RunAbort(const runtime::Text& mess) {
-  runtime::ConsoleWriteLine("Halted by URunAbor because:");
-  runtime::ConsoleWriteLine(mess.view());
+void StopWithLines(std::initializer_list<std::string_view> lines) {
+  for (const std::string_view line : lines) runtime::ConsoleWriteLine(line);
   runtime::ExitProcess(1);
+}
+
+void RunAbort(const runtime::Text& mess) {
+  StopWithLines({"Halted by URunAbor because:", mess.view()});
 }
 
 void RunWarning(const runtime::Text& mess) {

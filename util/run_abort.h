@@ -1,11 +1,18 @@
 #pragma once
 
+#include <initializer_list>
+#include <string_view>
+
 #include "runtime/text.h"
 
 namespace util {
 
-// Writes "Halted by URunAbor because:" and then mess, each as a line, to standard output
-// and ends the process with exit code 1. No caller's clean-up runs.
+// Writes each of lines as a line to standard output (none for an empty list) and ends
+// the process with exit code 1: the one way a run stops on a fault it has a message for.
+// No caller's clean-up runs.
+[[noreturn]] void StopWithLines(std::initializer_list<std::string_view> lines);
+
+// StopWithLines of "Halted by URunAbor because:" and mess.
 [[noreturn]] void RunAbort(const runtime::Text& mess);
 
 // Writes "WARNING: " and mess as one line; a message of more than 70 characters goes on a

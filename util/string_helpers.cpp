@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/letter_case.h"
+
 namespace util {
 namespace {
 
 using runtime::Text;
-
-char Up(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - OrdDif) : c; }
 
 // Splits at the first separator found: out is the text before it, in the text after it.
 void PopFirstAt(Text& in_s, Text& out_s, std::string_view separators) {
@@ -76,7 +76,7 @@ int16_t NWordsInString(const Text& s) {
 }
 
 void UpperCase(Text& s) {
-  for (size_t i = 0; i < s.length(); ++i) s[i] = Up(s[i]);
+  for (size_t i = 0; i < s.length(); ++i) s[i] = runtime::UpperCaseOf(s[i]);
 }
 
 Text UpperCaseFunc(const Text& s) {
@@ -91,7 +91,7 @@ void TabsToSpaces(Text& s) {
   }
 }
 
-char DnCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + OrdDif) : c; }
+char DnCase(char c) { return runtime::LowerCaseOf(c); }
 
 void LowerCase(Text& s) {
   for (size_t i = 0; i < s.length(); ++i) s[i] = DnCase(s[i]);
@@ -115,7 +115,9 @@ void DeleteTo(Text& s, char ch) {
   s = at == std::string_view::npos ? Text() : s.Substr(at + 1);
 }
 
-bool CIEq(const Text& s1, const Text& s2) { return UpperCaseFunc(s1) == UpperCaseFunc(s2); }
+bool CIEq(const Text& s1, const Text& s2) {
+  return runtime::SameIgnoringCase(s1.view(), s2.view());
+}
 
 int16_t CIPos(const Text& s1, const Text& s2) {
   if (s1.empty()) return 0;

@@ -7,55 +7,39 @@
 namespace bridge {
 namespace {
 
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 TEST(ChairsDeathTest, ConversionsOfNonexistentChairsStopWithTheirOwnMessages) {
-  const char* const kHead = "Halted by URunAbor because:\r\n";
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        NextChair(0);
-      },
-      testing::ExitedWithCode(1),
-      std::string(kHead) + "Requested NextChair for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair('x');
-      },
-      testing::ExitedWithCode(1),
-      "Requested CharToChair for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair(' ');
-      },
-      testing::ExitedWithCode(1), "Requested CharToChair for nonexistent chair");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        CharToChair('1');
-      },
-      testing::ExitedWithCode(1), "Requested CharToChair for nonexistent chair");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToChar(5);
-      },
-      testing::ExitedWithCode(1),
-      "Requested character for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToString(5);
-      },
-      testing::ExitedWithCode(1), "Requested string for nonexistent chair--maybe kibitzer\\?\r\n");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        ChairToString(-1);
-      },
-      testing::ExitedWithCode(1), "Requested string for nonexistent chair");
+  const struct {
+    const char* what;
+    void (*convert)();
+    const char* message;
+  } cases[] = {
+      {"NextChair(0)", [] { NextChair(0); },
+       "Requested NextChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair('x')", [] { CharToChair('x'); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair(' ')", [] { CharToChair(' '); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"CharToChair('1')", [] { CharToChair('1'); },
+       "Requested CharToChair for nonexistent chair--maybe kibitzer?"},
+      {"ChairToChar(5)", [] { ChairToChar(5); },
+       "Requested character for nonexistent chair--maybe kibitzer?"},
+      {"ChairToString(5)", [] { ChairToString(5); },
+       "Requested string for nonexistent chair--maybe kibitzer?"},
+      {"ChairToString(-1)", [] { ChairToString(-1); },
+       "Requested string for nonexistent chair--maybe kibitzer?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EXIT(
+        {
+          StdoutToStderr();
+          c.convert();
+        },
+        testing::ExitedWithCode(1), AbortOutput(c.message));
+  }
 }
 
 TEST(Chairs, NextChairGoesClockwiseAndComesBackAfterFourSteps) {
@@ -66,6 +50,16 @@ TEST(Chairs, NextChairGoesClockwiseAndComesBackAfterFourSteps) {
   for (int16_t chair = 1; chair <= 4; ++chair) {
     EXPECT_EQ(chair, NextChair(NextChair(NextChair(NextChair(chair)))));
   }
+}
+
+TEST(Chairs, BoardsRotateTheDealerClockwiseFromNorth) {
+  const int16_t expected[] = {kWest, kNorth, kEast, kSouth, kWest, kNorth};
+  for (int number = 0; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    EXPECT_EQ(expected[number], DealerOfBoard(number));
+  }
+  EXPECT_EQ(kNorth, DealerOfBoard(kMaxBoardNumber - 2));  // 32765 = 4 * 8191 + 1
+  EXPECT_EQ(kWest, DealerOfBoard(kMaxBoardNumber + 1));
 }
 
 TEST(Chairs, LettersAndWordsRoundTripInLowerCase) {
@@ -92,6 +86,15 @@ TEST(Chairs, StrainLettersAreLowerCaseAndOutOfRangeGivesAFixedMark) {
   EXPECT_EQ('n', StrainToChar(kNotrump));
   EXPECT_EQ('?', StrainToChar(0));
   EXPECT_EQ('?', StrainToChar(6));
+  for (int16_t strain = kClubs; strain <= kNotrump; ++strain) {
+    SCOPED_TRACE(strain);
+    const char letter = StrainToChar(strain);
+    EXPECT_EQ(strain, StrainOfLetter(letter));
+    EXPECT_EQ(strain, StrainOfLetter(static_cast<char>(letter - 'a' + 'A')));
+  }
+  for (const char other : {'?', 'T', 'x', '\0', '5'}) EXPECT_FALSE(StrainOfLetter(other)) << other;
+  EXPECT_EQ(1, SuitNumber(Suits::Spades));
+  EXPECT_EQ(4, SuitNumber(Suits::Clubs));
   EXPECT_EQ('a', RankLetters[0]);
   EXPECT_EQ('2', RankLetters[12]);
 }

@@ -109,5 +109,13 @@ TEST(ContractScore, ChargesEachUndertrickByThePublishedPenalties) {
   }
 }
 
+TEST(DenominationOf, MinorsMajorsAndNotrumpByStrain) {
+  const TDenomination expected[] = {Minor, Minor, Major, Major, Notrump};
+  for (int16_t strain = 1; strain <= 5; ++strain) {
+    SCOPED_TRACE(strain);
+    EXPECT_EQ(expected[strain - 1], DenominationOf(strain));
+  }
+}
+
 }  // namespace
 }  // namespace bridge

@@ -60,9 +60,9 @@ std::string AllSixLine(int number, int east_west_declarer);
 // The progress line of a board.
 std::string Progress(int number);
 
-inline constexpr char kAbort[] = "Halted by URunAbor because:\r\n";
+// The reader's stop when the solver's output holds fewer than twenty results.
 inline constexpr char kCannotFind[] =
-    "Cannot find 20 \"Enter argument line: \" lines in 99Store.txt.Out.\r\n";
+    "Cannot find 20 \"Enter argument line: \" lines in 99Store.txt.Out.";
 
 // The usual one-board PBN text.
 std::string OneBoard(int number, const std::string& extra_tags = "");

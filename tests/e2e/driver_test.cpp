@@ -9,6 +9,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::AbortLines;
 using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
@@ -30,7 +31,7 @@ TEST_F(DealmintCommandLine, OtherThanOneArgumentPrintsUsageAndCreatesNothing) {
 TEST_F(DealmintCommandLine, AMissingInputStopsBeforeAnyFileIsCreated) {
   const RunResult run = Run("deals");
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(std::string(kAbort) + "Input file deals.pbn not found.\r\n", run.output);
+  EXPECT_EQ(AbortLines("Input file deals.pbn not found."), run.output);
   EXPECT_TRUE(fs::is_empty(work()));
 }
 
@@ -39,8 +40,7 @@ TEST_F(DealmintCommandLine, ANameTooLongForItsExtensionsStopsBeforeAnyFileIsCrea
   WritePbn(std::string(251, 'd'), OneBoard(1));  // 251 + ".pbn" fits exactly
   const RunResult run = Run(name);
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(std::string(kAbort) +
-                ("File name too long (over 255 characters): " + name).substr(0, 255) + "\r\n",
+  EXPECT_EQ(AbortLines(("File name too long (over 255 characters): " + name).substr(0, 255)),
             run.output);
   EXPECT_FALSE(WorkHas("99Store.txt"));
 }
@@ -161,24 +161,24 @@ TEST_F(DealmintRun, BrokenSolverOutputStopsWithoutAParLine) {
   const std::string prompt = "Enter argument line: \r\n";
   std::string nineteen;
   for (int i = 0; i < 19; ++i) nineteen += prompt + "Tricks for NS: 6\r\n";
-  const std::string abort = std::string(kAbort);
   const struct {
     const char* what;
     std::string output;
     int exit_code;
     std::string message;  // after the progress line; empty for the I/O error stop
   } cases[] = {
-      {"nineteen prompts", nineteen, 1, abort + kCannotFind},
-      {"a prompt as the last line", nineteen + prompt, 1, abort + kCannotFind},
-      {"a truncated last result", nineteen + prompt + "Tricks for NS: ", 1, abort + kCannotFind},
+      {"nineteen prompts", nineteen, 1, AbortLines(kCannotFind)},
+      {"a prompt as the last line", nineteen + prompt, 1, AbortLines(kCannotFind)},
+      {"a truncated last result", nineteen + prompt + "Tricks for NS: ", 1,
+       AbortLines(kCannotFind)},
       {"a count of 14", nineteen + prompt + "Tricks for NS: 14\r\n", 1,
-       abort + "Trick count out of range in 99Store.txt.Out: 14\r\n"},
+       AbortLines("Trick count out of range in 99Store.txt.Out: 14")},
       {"a count of 65545", prompt + "Tricks for NS: 65545\r\n" + nineteen, 1,
-       abort + "Trick count out of range in 99Store.txt.Out: 65545\r\n"},
+       AbortLines("Trick count out of range in 99Store.txt.Out: 65545")},
       {"a negative count", prompt + "Tricks for NS: -1\r\n" + nineteen, 1,
-       abort + "Trick count out of range in 99Store.txt.Out: -1\r\n"},
+       AbortLines("Trick count out of range in 99Store.txt.Out: -1")},
       {"a comma after the count", nineteen + prompt + "Tricks for NS: 9,\r\n", 106, ""},
-      {"garbage", "segmentation fault\r\n\x01\x02\xff", 1, abort + kCannotFind},
+      {"garbage", "segmentation fault\r\n\x01\x02\xff", 1, AbortLines(kCannotFind)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -204,7 +204,7 @@ TEST_F(DealmintRun, AnInterpreterThatCannotStartForTheSecondBoardNeverReusesTheF
   WritePbn("deals", OneBoard(1) + OneBoard(2));
   const RunResult run = Run("deals", "COMSPEC=" + ShellQuote((fake_bin() / "once-sh").string()));
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + Progress(2) + kAbort + "Input file 99Store.txt.Out not found.\r\n",
+  EXPECT_EQ(Progress(1) + Progress(2) + AbortLines("Input file 99Store.txt.Out not found."),
             run.output);
   EXPECT_EQ(AllSixLine(1, 3), ReadWork("deals.par"));
 }
@@ -218,7 +218,7 @@ TEST_F(DealmintRun, WithoutAnyGibTheRunStopsWithTheCannotFindMessage) {
       work(),
       "PATH=/usr/bin:/bin " + ShellQuote((lonely / "dealmint").string()) + " deals 2>/dev/null");
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + kAbort + kCannotFind, run.output);
+  EXPECT_EQ(Progress(1) + AbortLines(kCannotFind), run.output);
 }
 
 TEST_F(DealmintRun, AFatalStopOnALaterBoardKeepsTheEarlierParLines) {
@@ -226,7 +226,7 @@ TEST_F(DealmintRun, AFatalStopOnALaterBoardKeepsTheEarlierParLines) {
   WritePbn("deals", OneBoard(1) + OneBoard(2) + OneBoard(3, "[Dealer \"X\"]\n"));
   const RunResult run = Run("deals");
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + Progress(2) + kAbort + "Unrecognized dealer: \"X\"]\r\n", run.output);
+  EXPECT_EQ(Progress(1) + Progress(2) + AbortLines("Unrecognized dealer: \"X\"]"), run.output);
   EXPECT_EQ(AllSixLine(1, 3) + AllSixLine(2, 3), ReadWork("deals.par"));
 }
 

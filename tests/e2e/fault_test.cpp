@@ -17,11 +17,12 @@
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::AbortLines;
 using test_support::ReadBytes;
 using test_support::RunResult;
 using test_support::ShellQuote;
 
-constexpr char kLocked[] = "Another run of Dealmint is using this directory.\r\n";
+constexpr char kLocked[] = "Another run of Dealmint is using this directory.";
 
 class DealmintFaults : public DealmintRun {
  protected:
@@ -60,7 +61,7 @@ TEST_F(DealmintFaults, AGibKilledBySignalLeavesNoParLine) {
   WritePbn("deals", OneBoard(1));
   const RunResult run = Run("deals 2>/dev/null");
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + kAbort + kCannotFind, run.output);
+  EXPECT_EQ(Progress(1) + AbortLines(kCannotFind), run.output);
   EXPECT_EQ("", ReadWork("deals.par"));
 }
 
@@ -70,7 +71,7 @@ TEST_F(DealmintFaults, BinaryGarbageWithNulBytesIsNoSolverOutput) {
   WritePbn("deals", OneBoard(1));
   const RunResult run = Run("deals");
   EXPECT_EQ(1, run.exit_code);
-  EXPECT_EQ(Progress(1) + kAbort + kCannotFind, run.output);
+  EXPECT_EQ(Progress(1) + AbortLines(kCannotFind), run.output);
 }
 
 TEST_F(DealmintFaults, AGibThatNeverEndsIsWaitedForWithoutAParLine) {
@@ -105,8 +106,7 @@ TEST_F(DealmintFaults, MegabyteLinesAndNulBytesAreReadAsText) {
   WritePbn("nul", std::string("[Board \"3\0\"]\n", 14));
   const RunResult stop = Run("nul");
   EXPECT_EQ(1, stop.exit_code);
-  EXPECT_EQ(std::string(kAbort) + std::string("Error decoding board number: 3\0\r\n", 33),
-            stop.output);
+  EXPECT_EQ(AbortLines(std::string("Error decoding board number: 3\0", 31)), stop.output);
 }
 
 TEST_F(DealmintFaults, AFileOf20000RecordsIsReadWithBoardNumbersPast999) {
@@ -137,7 +137,7 @@ TEST_F(DealmintFaults, ASecondRunMidBoardStopsAndTouchesNothing) {
   const std::string job = ReadWork("99Store.txt.001");
   const RunResult second = Run("deals");
   EXPECT_EQ(1, second.exit_code);
-  EXPECT_EQ(std::string(kAbort) + kLocked, second.output);
+  EXPECT_EQ(AbortLines(kLocked), second.output);
   EXPECT_EQ(AllSixLine(1, 3), ReadWork("deals.par"));  // not replaced by the second run
   EXPECT_EQ(job, ReadWork("99Store.txt.001"));
   EXPECT_EQ(0, Wait(first));
@@ -170,7 +170,7 @@ TEST_F(DealmintFaults, ASecondRunWhileTheFirstDeletesItsFilesStopsAndTouchesNoth
 
   const RunResult second = Run("deals");
   EXPECT_EQ(1, second.exit_code);
-  EXPECT_EQ(std::string(kAbort) + kLocked, second.output);
+  EXPECT_EQ(AbortLines(kLocked), second.output);
   EXPECT_FALSE(WorkHas("99Store.txt"));
   EXPECT_EQ(AllSixLine(1, 3), ReadWork("deals.par"));
 
@@ -181,6 +181,40 @@ TEST_F(DealmintFaults, ASecondRunWhileTheFirstDeletesItsFilesStopsAndTouchesNoth
   EXPECT_EQ(0, Wait(first));
   EXPECT_EQ(filler + "Warning: Unable to delete temporary file 99Store.txt.001\r\n", rest);
   EXPECT_EQ(1, TempFilesLeft());
+}
+
+TEST_F(DealmintFaults, AFileSizeLimitIsTheIoErrorStopNotASilentDeath) {
+  // The solver lifts the soft limit for itself; the par file meets it (512 bytes) on
+  // its tenth line.
+  test_support::WriteBytes(fake_bin() / "canned.out", SolverOutput(6));
+  FakeProgram("gib",
+              "ulimit -S -f unlimited\ncat " + ShellQuote((fake_bin() / "canned.out").string()));
+  std::string boards;
+  for (int number = 1; number <= 10; ++number) boards += OneBoard(number);
+  WritePbn("deals", boards);
+  const RunResult run =
+      test_support::RunIn(work(), "ulimit -S -f 1 && PATH=" + ShellQuote(fake_bin().string()) +
+                                      ":\"$PATH\" " + kDealmint + " deals");
+  EXPECT_EQ(101, run.exit_code);
+  EXPECT_THAT(run.output, testing::MatchesRegex("(Processing board [0-9]+\r\n)+"
+                                                "Runtime error 101 at \\$[0-9A-F]{8}\r\n"));
+  EXPECT_EQ(512u, fs::file_size(work() / "deals.par"));
+}
+
+TEST_F(DealmintFaults, AByteOrderMarkIsPassedOverOrNamed) {
+  CannedGib(SolverOutput(6));
+  WritePbn("deals", "\xEF\xBB\xBF" + OneBoard(1) + OneBoard(2));
+  const RunResult utf8 = Run("deals");
+  EXPECT_EQ(0, utf8.exit_code);
+  EXPECT_EQ(Progress(1) + Progress(2), utf8.output);
+  EXPECT_EQ(AllSixLine(1, 3) + AllSixLine(2, 3), ReadWork("deals.par"));
+
+  WritePbn("wide", std::string("\xFF\xFE[\0B\0", 6));
+  const RunResult utf16 = Run("wide");
+  EXPECT_EQ(1, utf16.exit_code);
+  EXPECT_EQ(AbortLines("Input file wide.pbn is in UTF-16LE: save it as ASCII or UTF-8."),
+            utf16.output);
+  EXPECT_FALSE(WorkHas("wide.par"));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // dealmint with the real gib: the bundled example byte for byte, and the trick counts of
 // real files against the double-dummy tags their authors' programs wrote.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +31,28 @@ TEST_F(DealmintRun, TheBundledExampleGivesItsParFileByteForByte) {
       run.output);
   EXPECT_EQ(ReadBytes(test_support::TestData("e2e/example.par")), ReadWork("example.par"));
   EXPECT_EQ(0, TempFilesLeft());
+}
+
+TEST_F(DealmintRun, AStoppedWarmSolverCostsSecondsNotTheParFile) {
+  fs::copy_file(fs::path(SOURCE_DIR) / "examples" / "example.pbn", work() / "example.pbn");
+  const std::string tag = "e2e-stopped-" + std::to_string(getpid());
+  const fs::path runtime = work().parent_path() / "run";
+  fs::create_directory(runtime);
+  fs::permissions(runtime, fs::perms::owner_all);
+  ASSERT_EQ(0, Run("example", "GIB_SERVER=off").exit_code);
+  const std::string alone = ReadWork("example.par");
+  const std::string variables = "GIB_SERVER=" + tag + " XDG_RUNTIME_DIR=" + runtime.string();
+  ASSERT_EQ(0, Run("example", variables).exit_code);
+  const std::vector<pid_t> solvers = test_support::WarmSolvers(tag);
+  ASSERT_EQ(1u, solvers.size());
+  kill(solvers[0], SIGSTOP);
+  const auto start = std::chrono::steady_clock::now();
+  const RunResult run = Run("example", variables + " timeout 120");
+  const auto took = std::chrono::steady_clock::now() - start;
+  kill(solvers[0], SIGKILL);
+  EXPECT_EQ(0, run.exit_code);
+  EXPECT_EQ(alone, ReadWork("example.par"));
+  EXPECT_LT(took, std::chrono::seconds(30));  // four boards, each giving up after 2 s
 }
 
 // The DoubleDummyTricks tag of the first record of each board: 20 hex digits, declarers

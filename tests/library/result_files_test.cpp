@@ -11,6 +11,7 @@ namespace library {
 namespace {
 
 using runtime::Text;
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 class ResultFilesTest : public testing::Test {
@@ -33,36 +34,30 @@ TEST_F(ResultFilesTest, GetResultTakesTheLastWordOfTheFirstResultLine) {
 }
 
 TEST_F(ResultFilesDeathTest, GetResultStopsWithEachOfItsMessages) {
-  const std::string head = "^Halted by URunAbor because:\r\n";
   const Text indented = File("  Result: N/S 620\nlast\n", "indented");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        GetResult(indented);
-      },
-      testing::ExitedWithCode(1),
-      head + "Could not fine Result line in file " + indented.str() + "\r\n$");
-  const Text bare = File("Result: N/S\n", "bare");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        GetResult(bare);
-      },
-      testing::ExitedWithCode(1), "^Could not extract score from N/S\r\n$");
-  const Text made = File("Result: N/S made\n", "made");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        GetResult(made);
-      },
-      testing::ExitedWithCode(1), "^Could not extract score from made\r\n$");
-  EXPECT_EXIT(
-      {
-        StdoutToStderr();
-        GetResult(Missing());
-      },
-      testing::ExitedWithCode(1),
-      head + "GetResult could not find input file " + Missing().str() + "\r\n$");
+  const struct {
+    const char* what;
+    Text file;
+    std::string pattern;
+  } cases[] = {
+      {"no line starts with Result", indented,
+       AbortOutput("Could not fine Result line in file " + indented.str())},
+      {"no score after the side", File("Result: N/S\n", "bare"),
+       "^Could not extract score from N/S\r\n$"},
+      {"a word for a score", File("Result: N/S made\n", "made"),
+       "^Could not extract score from made\r\n$"},
+      {"a missing file", Missing(),
+       AbortOutput("GetResult could not find input file " + Missing().str())},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EXIT(
+        {
+          StdoutToStderr();
+          GetResult(c.file);
+        },
+        testing::ExitedWithCode(1), c.pattern);
+  }
 }
 
 TEST_F(ResultFilesTest, GetPlayStringJoinsTheCallsAndThe52Cards) {
@@ -113,8 +108,7 @@ TEST_F(ResultFilesDeathTest, GetPlayStringAndGetCardStringReportAMissingFileThei
         GetPlayString(Missing());
       },
       testing::ExitedWithCode(1),
-      "^Halted by URunAbor because:\r\nGetPlayString could not find file " + Missing().str() +
-          "\r\n$");
+      AbortOutput("GetPlayString could not find file " + Missing().str()));
   EXPECT_EXIT(
       {
         StdoutToStderr();

@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "pbn/hands.h"
-#include "tests/pbn/abort_output.h"
 #include "tests/support/test_support.h"
 
 namespace pbn {
 namespace {
 
 using runtime::Text;
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 constexpr char kDeal[] =
@@ -193,6 +194,24 @@ TEST_F(BoardReaderTest, AHeaderBlockIsFoundWithoutANumberAndAnEmptyFileFindsNoth
   EXPECT_EQ(0, empty.Vulnerability);  // nothing read yet: code 0
 }
 
+TEST_F(BoardReaderTest, AUtf8ByteOrderMarkIsPassedOverAndAUtf16OneNamed) {
+  const struct {
+    std::string start;
+    std::string_view encoding;
+    int16_t first_board;  // read after the mark, where one is passed over
+  } cases[] = {{"\xEF\xBB\xBF", "", 7},      {"", "", 7},
+               {"\xEF\xBB", "", -1},         {"\xFF\xFE", "UTF-16LE", -1},
+               {"\xFE\xFF", "UTF-16BE", -1}, {"\xEF\xBB\xBF\xEF\xBB\xBF", "", -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.start));
+    ResetBoardRecord();
+    Open(c.start + "[Board \"7\"]\n" + kDeal + "\n\n");
+    EXPECT_EQ(c.encoding, SkipByteOrderMark(file_));
+    if (!c.encoding.empty()) continue;
+    EXPECT_EQ(c.first_board, Next().Number);
+  }
+}
+
 TEST_F(BoardReaderDeathTest, MalformedValuesStopWithTheirUpperCasedText) {
   const struct {
     const char* line;
@@ -204,6 +223,10 @@ TEST_F(BoardReaderDeathTest, MalformedValuesStopWithTheirUpperCasedText) {
       {"[Board \"32768\"]", "Error decoding board number: 32768"},
       {"[Board \"65537\"]", "Error decoding board number: 65537"},
       {"[Board \"7\" ]", "Error decoding board number: "},
+      // Cut short by a blank, a value must not be filed under what its first digits say.
+      {"[Board \"12\" ]", "Error decoding board number: "},
+      {"[Board \"123 \"]", "Error decoding board number: "},
+      {"[board \"20\"\t]", "Error decoding board number: "},
       {"[Vulnerable \"Love\"]", "Unrecognized vulnerability: \"LOVE\"]"},
       {"[Vulnerable \"-\"]", "Unrecognized vulnerability: \"-\"]"},
       {"[Dealer \"x\"]", "Unrecognized dealer: \"X\"]"},

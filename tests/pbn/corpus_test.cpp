@@ -15,11 +15,12 @@
 
 #include "pbn/board_reader.h"
 #include "pbn/hands.h"
-#include "tests/pbn/abort_output.h"
 #include "tests/support/test_support.h"
 
 namespace pbn {
 namespace {
+
+using test_support::AbortOutput;
 
 namespace fs = std::filesystem;
 

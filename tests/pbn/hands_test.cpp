@@ -5,13 +5,13 @@
 #include <string>
 
 #include "runtime/stop_hook.h"
-#include "tests/pbn/abort_output.h"
 #include "tests/support/test_support.h"
 
 namespace pbn {
 namespace {
 
 using runtime::Text;
+using test_support::AbortOutput;
 using test_support::StdoutToStderr;
 
 class HandsTest : public testing::Test {

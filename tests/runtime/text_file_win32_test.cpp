@@ -80,10 +80,62 @@ TEST(TextFileWin32StopTest, CreatingStopsWith5ForADirectoryAnd3ThroughAMissingFo
       testing::ExitedWithCode(3), StopPattern(3));
 }
 
+TEST(TextFileWin32, OwnFilesReplaceWhatStandsAtTheNameAndReadOnlyPlainFiles) {
+  ScopedTempDir dir;
+  const std::string folder = dir.path().string();
+  const std::string victim = folder + "\\victim.txt";
+  const std::string own = folder + "\\99Store.txt.001";
+  WriteBytes(victim, "keep me");
+  ASSERT_TRUE(::CreateHardLinkA(own.c_str(), victim.c_str(), nullptr));
+  TextFile out;
+  out.CreateOwn(own);  // the planted name goes; the file it shared is not touched
+  out.Write("job\r\n");
+  out.Close();
+  EXPECT_EQ("keep me", ReadBytes(victim));
+  EXPECT_EQ("job\r\n", ReadBytes(own));
+  const struct {
+    const char* name;
+    int open;
+  } rows[] = {{"\\99Store.txt.001", 0}, {"\\missing.txt", 2}, {"\\no-folder\\x.txt", 3}, {"", 5}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TextFile in;
+    EXPECT_EQ(row.open, in.OpenOwnForReading(folder + row.name));
+    if (row.open == 0) {
+      EXPECT_EQ('j', in.ReadChar());
+      in.Close();
+    }
+  }
+}
+
+TEST(TextFileWin32StopTest, OwnFileStopsWith5WhereTheNameCannotBeFreed) {
+  ScopedTempDir dir;
+  const std::string held = (dir.path() / "99Store.txt").string();
+  WriteBytes(held, "held");
+  // Open elsewhere without leave to delete it: the name stays, so the creation fails.
+  const HANDLE other = ::CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, other);
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        TextFile().CreateOwn(held);
+      },
+      testing::ExitedWithCode(5), StopPattern(5));
+  ::CloseHandle(other);
+  EXPECT_EQ("held", ReadBytes(held));
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        TextFile().CreateOwn(dir.path().string());
+      },
+      testing::ExitedWithCode(5), StopPattern(5));
+}
+
 TEST(TextFileWin32StopTest, NeverWritesIntoAFileThatHasAnotherName) {
   ScopedTempDir dir;
   const std::string victim = (dir.path() / "victim.txt").string();
-  const std::string planted = (dir.path() / "99Store.txt").string();
+  const std::string planted = (dir.path() / "session.par").string();
   WriteBytes(victim, "keep me");
   ASSERT_TRUE(::CreateHardLinkA(planted.c_str(), victim.c_str(), nullptr));
   EXPECT_EXIT(

@@ -103,6 +103,26 @@ TEST_F(RunGibTest, AJobAfterAFaultIsNotAnswered) {
   EXPECT_EQ("gib: argument line \"-q " + job + "\": unknown option -q\n", outcome.err);
 }
 
+TEST_F(RunGibTest, AnOverlongArgumentLineIsAFaultThatQuotesOnlyItsStart) {
+  const std::string job = OneSuitEach("job", "e s");
+  // 64 KiB is still an argument line (a long name of a missing file); one byte more is not.
+  const std::string longest = "-d " + job + "/" + std::string(65536 - job.size() - 4, 'x');
+  const Outcome fits = Run(longest + "\n");
+  EXPECT_EQ(2, fits.code);
+  EXPECT_NE(std::string::npos, fits.err.find("cannot open the job file")) << fits.err.size();
+  for (const size_t length : {size_t{65537}, size_t{8} << 20}) {
+    SCOPED_TRACE(length);
+    const std::string line = "-d " + std::string(length - 3, 'y');
+    const Outcome outcome = Run("-d " + job + "\n" + line + "\r\n-d " + job + "\n");
+    EXPECT_EQ(2, outcome.code);
+    EXPECT_EQ("Enter argument line: \r\nTricks for NS: 13\r\nEnter argument line: \r\n",
+              outcome.out);
+    EXPECT_EQ("gib: argument line \"" + line.substr(0, 64) +
+                  "...\": longer than 65536 bytes: not an argument line\n",
+              outcome.err);
+  }
+}
+
 TEST_F(RunGibTest, OutputThatCannotBeWrittenIsAFault) {
   std::FILE* full = std::fopen("/dev/full", "w");
   ASSERT_NE(nullptr, full);

@@ -2,10 +2,14 @@
 // files in the current directory.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
@@ -257,27 +261,17 @@ class WarmSolver : public Gib {
   WarmSolver() {
     static int count = 0;
     tag_ = "test-" + std::to_string(getpid()) + "-" + std::to_string(++count);
-    environment_ = "GIB_SERVER=" + tag_ + " ";
+    // The solver's socket lives, and goes, with the test's directory.
+    fs::create_directory(runtime_dir());
+    fs::permissions(runtime_dir(), fs::perms::owner_all);
+    environment_ = "GIB_SERVER=" + tag_ + " XDG_RUNTIME_DIR=" + runtime_dir().string() + " ";
   }
   ~WarmSolver() override {
     for (const pid_t pid : Solvers(tag_)) kill(pid, SIGKILL);
   }
 
-  // The processes "gib --serve ..." started with GIB_SERVER=tag.
   static std::vector<pid_t> Solvers(const std::string& tag) {
-    std::vector<pid_t> found;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-      const std::string name = entry.path().filename().string();
-      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-      const std::string arguments = Slurp(entry.path() / "cmdline");
-      const std::string variables = '\0' + Slurp(entry.path() / "environ");
-      if (arguments.starts_with(std::string("gib\0--serve\0", 12)) &&
-          variables.find(std::string{'\0'} + "GIB_SERVER=" + tag + '\0') != std::string::npos) {
-        found.push_back(std::stoi(name));
-      }
-    }
-    return found;
+    return test_support::WarmSolvers(tag);
   }
   // A /proc file, or nothing when the process has gone.
   static std::string Slurp(const fs::path& file) {
@@ -293,6 +287,44 @@ class WarmSolver : public Gib {
     }
     return true;
   }
+
+  // Where the solver listens, as /proc/net/unix gives it ("@" starts an abstract name).
+  static std::string Endpoint(pid_t solver) {
+    std::set<std::string> sockets;
+    std::error_code error;
+    for (const auto& fd :
+         fs::directory_iterator("/proc/" + std::to_string(solver) + "/fd", error)) {
+      const std::string target = fs::read_symlink(fd.path(), error).string();
+      if (target.starts_with("socket:[")) sockets.insert(target.substr(8, target.size() - 9));
+    }
+    std::istringstream table(Slurp("/proc/net/unix"));
+    std::string line;
+    while (std::getline(table, line)) {
+      std::istringstream fields(line);
+      std::string number, references, protocol, flags, type, state, inode, path;
+      fields >> number >> references >> protocol >> flags >> type >> state >> inode >> path;
+      if (!path.empty() && sockets.contains(inode)) return path;
+    }
+    return "";
+  }
+  // A socket connected to an endpoint as Endpoint gives it, or -1.
+  static int ConnectTo(const std::string& endpoint) {
+    sockaddr_un address{};
+    const socklen_t size = EndpointAddress(endpoint, address);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0) return fd;
+    close(fd);
+    return -1;
+  }
+  static socklen_t EndpointAddress(const std::string& endpoint, sockaddr_un& address) {
+    address.sun_family = AF_UNIX;
+    endpoint.copy(address.sun_path, sizeof address.sun_path - 1);
+    if (endpoint.starts_with('@')) address.sun_path[0] = '\0';
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + endpoint.size() +
+                                  (endpoint.starts_with('@') ? 0 : 1));
+  }
+
+  fs::path runtime_dir() const { return dir_.path() / "run"; }
 
   std::string tag_;
 };
@@ -325,7 +357,7 @@ TEST_F(WarmSolver, ARunWhoseSolverStopsOrDiesMidRequestStillGetsItsResults) {
   // The stopped solver takes the next run's request and dies before it answers; the
   // run solves the deal itself.
   kill(solvers[0], SIGSTOP);
-  std::thread killer([&] {
+  std::jthread killer([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     kill(solvers[0], SIGKILL);
   });
@@ -343,16 +375,12 @@ TEST_F(WarmSolver, SurvivesRequestsThatAreNotWholeDealsAndAnswersThemNothing) {
   Solve(kOneSuitEach);
   const std::vector<pid_t> solvers = Solvers(tag_);
   ASSERT_EQ(1u, solvers.size());
-  // Its name is the third word of its command line.
-  const std::string arguments = Slurp("/proc/" + std::to_string(solvers[0]) + "/cmdline");
-  const std::string name = arguments.substr(12, arguments.find('\0', 12) - 12);
-  ASSERT_FALSE(name.empty());
+  const std::string endpoint = Endpoint(solvers[0]);
+  ASSERT_FALSE(endpoint.empty());
   const auto send = [&](const std::string& bytes) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    name.copy(address.sun_path + 1, sizeof address.sun_path - 2);
-    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const socklen_t size = EndpointAddress(endpoint, address);
     EXPECT_EQ(0, connect(fd, reinterpret_cast<const sockaddr*>(&address), size));
     EXPECT_EQ(static_cast<ssize_t>(bytes.size()), write(fd, bytes.data(), bytes.size()));
     shutdown(fd, SHUT_WR);
@@ -379,6 +407,130 @@ TEST_F(WarmSolver, EndsWhenIdleAndIsNotStartedWhenSwitchedOff) {
   environment_ = "GIB_SERVER=off ";
   EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at('w').at('n'));
   EXPECT_TRUE(Solvers("off").empty());
+}
+
+TEST_F(WarmSolver, AStoppedSolverLetsEachRunEndWithinSecondsWithItsResults) {
+  const Table expected = Solve(kTopCardsNorthSouth);
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  kill(solvers[0], SIGSTOP);
+  environment_ += "timeout 60 ";  // a hang fails the test instead of holding it
+  for (int run = 0; run < 2; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(expected, Solve(kTopCardsNorthSouth));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  }
+  kill(solvers[0], SIGKILL);
+}
+
+// Another user, made by root with setpriv: gib runs as kVictim, with its own
+// XDG_RUNTIME_DIR, while kIntruder (or root, who is not the victim either) attacks.
+class HostileUser : public WarmSolver {
+ protected:
+  static constexpr uid_t kVictim = 64014;
+  static constexpr uid_t kIntruder = 64015;
+
+  void SetUp() override {
+    if (geteuid() != 0) GTEST_SKIP() << "a second user needs root (setpriv)";
+    ASSERT_EQ(0, chown(dir_.path().c_str(), kVictim, kVictim));
+    ASSERT_EQ(0, chown(runtime_dir().c_str(), kVictim, kVictim));
+    off_ = Solve(kTopCardsNorthSouth, "GIB_SERVER=off ");
+  }
+  void TearDown() override {
+    for (const pid_t pid : intruders_) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+    std::error_code ignored;
+    fs::remove_all(VictimTmpDirectory(), ignored);
+  }
+  static fs::path VictimTmpDirectory() { return "/tmp/dealmint-gib-" + std::to_string(kVictim); }
+  // Every leader and strain of the deal, solved by gib run as the victim within 60 s.
+  Table Solve(const Hands& hands, const std::string& variables) {
+    environment_ = "GIB_SERVER=" + tag_ + " " + variables +
+                   "timeout 60 setpriv --reuid=" + std::to_string(kVictim) +
+                   " --regid=" + std::to_string(kVictim) + " --clear-groups ";
+    return Gib::Solve(hands);
+  }
+  // Starts a process of the intruder that binds the endpoint and then accepts nothing.
+  // False when it could not bind it.
+  bool Squat(const std::string& endpoint) {
+    int report[2];
+    if (pipe(report) != 0) return false;
+    const pid_t pid = fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
+      close(report[0]);
+      sockaddr_un address{};
+      const socklen_t size = EndpointAddress(endpoint, address);
+      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+      const char bound = setresgid(kIntruder, kIntruder, kIntruder) == 0 &&
+                         setresuid(kIntruder, kIntruder, kIntruder) == 0 &&
+                         bind(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0 &&
+                         listen(fd, 0) == 0;
+      if (write(report[1], &bound, 1) != 1) _exit(1);
+      for (;;) pause();
+    }
+    intruders_.push_back(pid);
+    close(report[1]);
+    char bound = 0;
+    const bool reported = read(report[0], &bound, 1) == 1;
+    close(report[0]);
+    return reported && bound != 0;
+  }
+
+  Table off_;
+  std::vector<pid_t> intruders_;
+};
+
+TEST_F(HostileUser, CannotKeepTheSolverAliveNorSquatItsEndpoint) {
+  const std::string variables = "XDG_RUNTIME_DIR=" + runtime_dir().string() + " ";
+  EXPECT_EQ(off_, Solve(kTopCardsNorthSouth, variables));
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  const std::string endpoint = Endpoint(solvers[0]);
+  ASSERT_FALSE(endpoint.empty());
+  // Root knocks every 200 ms: only the victim's own requests may keep the solver alive.
+  std::atomic<bool> gone = false;
+  std::jthread knocker([&] {
+    for (int i = 0; i < 60 && !gone; ++i) {
+      const int fd = ConnectTo(endpoint);
+      if (fd >= 0) close(fd);
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+  });
+  gone = GoneWithin(tag_, std::chrono::seconds(9));
+  knocker.join();
+  EXPECT_TRUE(gone);
+  for (const pid_t pid : Solvers(tag_)) kill(pid, SIGKILL);
+  ASSERT_TRUE(GoneWithin(tag_, std::chrono::seconds(5)));
+  // The intruder takes the endpoint while no solver runs: the victim's runs neither use
+  // it nor hang on it.
+  EXPECT_FALSE(Squat(endpoint));
+  for (int run = 0; run < 2; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(off_, Solve(kTopCardsNorthSouth, variables));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  }
+}
+
+TEST_F(HostileUser, AnIntrudersDirectoryAtTheSolversPlaceIsNeverUsed) {
+  // Without XDG_RUNTIME_DIR the victim's place is below /tmp; the intruder made it first,
+  // open to all, to put sockets of its own there.
+  fs::remove_all(VictimTmpDirectory());
+  ASSERT_EQ(0, mkdir(VictimTmpDirectory().c_str(), 0777));
+  ASSERT_EQ(0, chmod(VictimTmpDirectory().c_str(), 0777));
+  ASSERT_EQ(0, chown(VictimTmpDirectory().c_str(), kIntruder, kIntruder));
+  for (int run = 0; run < 2; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(off_, Solve(kTopCardsNorthSouth, "env -u XDG_RUNTIME_DIR "));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  }
+  EXPECT_TRUE(Solvers(tag_).empty());
+  struct stat info {};
+  ASSERT_EQ(0, lstat(VictimTmpDirectory().c_str(), &info));
+  EXPECT_EQ(kIntruder, info.st_uid);  // left as it was
 }
 
 }  // namespace

@@ -7,6 +7,18 @@
 #include <stdexcept>
 
 namespace test_support {
+std::string AbortLines(std::string_view message) {
+  return "Halted by URunAbor because:\r\n" + std::string(message) + "\r\n";
+}
+
+std::string AbortOutput(std::string_view message) {
+  std::string pattern = "^";
+  for (const char c : AbortLines(message)) {
+    if (std::string_view(".[]\\(){}*+?^$|").find(c) != std::string_view::npos) pattern += '\\';
+    pattern += c;
+  }
+  return pattern + "$";
+}
 
 ScopedTempDir::~ScopedTempDir() {
   std::error_code ignored;

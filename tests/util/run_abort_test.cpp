@@ -17,14 +17,30 @@ TEST(RunAbortDeathTest, WritesTheHeadingAndTheMessageAndExitsWithOne) {
         StdoutToStderr();
         RunAbort("Unrecognized dealer: \"X\"]");
       },
+      // "\\]": GoogleTest's expressions on Windows take no bare bracket.
       testing::ExitedWithCode(1),
-      "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"]\r\n$");
+      "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"\\]\r\n$");
   EXPECT_EXIT(
       {
         StdoutToStderr();
         RunAbort("");
       },
       testing::ExitedWithCode(1), "^Halted by URunAbor because:\r\n\r\n$");
+}
+
+TEST(RunAbortDeathTest, StopWithLinesWritesEachLineOrNoneAndExitsWithOne) {
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        StopWithLines({"Incorrect number of parameters.", "  o  Name"});
+      },
+      testing::ExitedWithCode(1), "^Incorrect number of parameters\\.\r\n  o  Name\r\n$");
+  EXPECT_EXIT(
+      {
+        StdoutToStderr();
+        StopWithLines({});
+      },
+      testing::ExitedWithCode(1), "^$");
 }
 
 TEST(RunWarning, MessagesOverSeventyCharactersStartOnTheirOwnLine) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Windows dealmint.exe under wine against the Linux dealmint, case by case: the same
 # input in fresh directories must give the same console bytes (code addresses of the
-# I/O error stop aside), exit code and par file bytes. Real solvers (gib.exe beside
+# I/O error stop aside), exit code and par file bytes (and a victim file's, where links
+# point at one). Real solvers (gib.exe beside
 # dealmint.exe, found through Path; gib beside dealmint) on the example and on corpus
 # boards with double-dummy tags, fake solvers (gib.bat in the working directory, which
 # cmd.exe finds first; a gib script first on PATH) for the reader's stops.
@@ -69,10 +70,14 @@ run_case() {
   done
   fault=""
   for path in "$work/$name/linux/console.masked" "$work/$name/linux/exit.code" \
-    "$work/$name/linux/"*.par "$work/$name/linux/second.txt"; do
+    "$work/$name/linux/"*.par "$work/$name/linux/second.txt" "$work/$name/linux/victim.txt"; do
     [ -f "$path" ] || continue
     f=$(basename "$path")
     cmp -s "$path" "$work/$name/win/$f" || fault="$fault $f"
+  done
+  for side in linux win; do
+    victim="$work/$name/$side/victim.txt"
+    [ ! -f "$victim" ] || [ "$(cat "$victim")" = "$(printf 'keep me\r')" ] || fault="$fault $side-victim"
   done
   if [ -z "$fault" ]; then
     passed=$((passed + 1))
@@ -111,6 +116,19 @@ long_line_and_nul_bytes() {
   { head -c 1048576 /dev/zero | tr '\0' '%'; printf '\r\n\0\0\r\n'; } >example.pbn
   cat "$source_dir/examples/example.pbn" >>example.pbn
 }
+# The shared-directory cases: second names (hard links) of a victim file at the fixed
+# names (its bytes must stay), a stray capitalised output file, byte-order marks and a
+# Board value that its reading would cut into another number. Symbolic links and FIFOs
+# are left out: wine shows a Unix symbolic link as the file it names, not as a link.
+links_at_the_fixed_names() {
+  example && printf 'keep me\r\n' >victim.txt
+  for n in 99Store.txt 99Store.txt.001 99Store.txt.020 99Store.txt.out; do ln victim.txt "$n"; done
+}
+stray_capitalised_output() { canned_20 && prompts 20 "Tricks for NS: 3" >99Store.txt.Out; }
+with_bom() { printf "$1" >example.pbn && cat "$source_dir/examples/example.pbn" >>example.pbn; }
+utf8_bom() { with_bom '\357\273\277'; }
+utf16_bom() { with_bom '\377\376'; }
+board_value_cut() { sed '0,/^\[Board "1"\]/s//[Board "12" ]/' "$source_dir/examples/example.pbn" >example.pbn; }
 
 run_case usage_none nothing
 run_case usage_two nothing a b
@@ -120,6 +138,10 @@ run_case empty_input_warns_of_21_files empty_input empty
 run_case bad_vulnerability bad_vulnerability example
 run_case par_file_is_a_directory par_is_directory example
 run_case example_real_solver example example
+run_case links_at_the_fixed_names links_at_the_fixed_names example
+run_case utf8_bom_passed_over utf8_bom example
+run_case utf16_bom_named utf16_bom example
+run_case board_value_cut_stops board_value_cut example
 if [ -d "$corpus_dir" ]; then
   for f in bridgecomposer-2014-three-crlf realbridge-2021-online-qual bridgecomposer-wbridge5-match; do
     run_case "corpus_$f" corpus "$f"
@@ -137,6 +159,7 @@ run_case fake_empty_output canned_empty example
 run_case fake_twenty_prompts canned_20 example
 run_case each_board_number_once repeated_boards example
 run_case a_par_file_is_replaced_from_the_start stale_par_file example
+run_case a_stray_capitalised_output_is_not_read stray_capitalised_output example
 run_case a_megabyte_line_and_nul_bytes long_line_and_nul_bytes example
 # A second run started in the same directory while the first one's solver runs.
 fake_solvers "\"$linux_bin/dealmint\" example" "\"$(windows_path "$win_bin/dealmint.exe")\" example"
