@@ -17,7 +17,7 @@ bool IsBlankOrControl(int c) { return c >= 0 && c <= 32; }
 TextFile::~TextFile() { CloseDescriptor(fd_); }
 
 void TextFile::Adopt(int fd, Mode mode) {
-  CloseDescriptor(fd_);
+  CloseDescriptor(fd_);  // a descriptor let go unused has nothing to report
   fd_ = fd;
   mode_ = fd >= 0 ? mode : Mode::Closed;
   buffer_.clear();
@@ -145,6 +145,16 @@ void TextFile::Flush() {
   RequireOutput();
   const int error = WriteAll(fd_, buffer_);
   buffer_.clear();
+  if (error != 0) IoErrorStop(error);
+}
+
+void TextFile::Close() {
+  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
+  if (mode_ == Mode::Output) Flush();
+  const int fd = fd_;
+  fd_ = -1;
+  Adopt(-1, Mode::Closed);
+  const int error = CloseDescriptor(fd);
   if (error != 0) IoErrorStop(error);
 }
 

@@ -73,8 +73,9 @@ int DeleteFile(const std::string& name) {
   return ErrorNumberOf(errno);
 }
 
-void TextFile::CloseDescriptor(int fd) {
-  if (fd >= 0) ::close(fd);
+int TextFile::CloseDescriptor(int fd) {
+  if (fd < 0 || ::close(fd) == 0 || errno == EINTR) return 0;
+  return ErrorNumberOf(errno, Transfer::Write);
 }
 
 int TextFile::OpenForReading(const std::string& name) {
@@ -135,15 +136,6 @@ bool TextFile::Fill() {
     if (errno == EPIPE) return false;  // a broken pipe reads as the end of the file
     IoErrorStop(ErrorNumberOf(errno, Transfer::Read));
   }
-}
-
-void TextFile::Close() {
-  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
-  if (mode_ == Mode::Output) Flush();
-  const int fd = fd_;
-  fd_ = -1;
-  Adopt(-1, Mode::Closed);
-  if (::close(fd) != 0 && errno != EINTR) IoErrorStop(ErrorNumberOf(errno, Transfer::Write));
 }
 
 }  // namespace runtime

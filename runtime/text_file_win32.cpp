@@ -96,8 +96,9 @@ int DeleteFile(const std::string& name) {
   return ErrorNumberOfSystemError(::GetLastError());
 }
 
-void TextFile::CloseDescriptor(int fd) {
-  if (fd >= 0) _close(fd);
+int TextFile::CloseDescriptor(int fd) {
+  if (fd < 0 || _close(fd) == 0) return 0;
+  return ErrorNumberOfSystemError(::GetLastError());
 }
 
 int TextFile::OpenForReading(const std::string& name) {
@@ -175,15 +176,6 @@ bool TextFile::Fill() {
   }
   buffer_.resize(got);
   return got > 0;
-}
-
-void TextFile::Close() {
-  if (mode_ == Mode::Closed) IoErrorStop(kFileNotOpen);
-  if (mode_ == Mode::Output) Flush();
-  const int fd = fd_;
-  fd_ = -1;
-  Adopt(-1, Mode::Closed);
-  if (_close(fd) != 0) IoErrorStop(ErrorNumberOfSystemError(::GetLastError()));
 }
 
 }  // namespace runtime

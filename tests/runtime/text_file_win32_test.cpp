@@ -1,5 +1,5 @@
-// The Windows file layer: error numbers from the system's codes, binary bytes, and no
-// writing through a second name.
+// The Windows file layer: error numbers from the system's codes, binary bytes, the
+// program's own files made anew, and no writing through a second name.
 #include <windows.h>
 #undef DeleteFile
 
