@@ -2,11 +2,14 @@
 
 #include <dlfcn.h>
 
+#include "solver/start_up.h"
+
 namespace solver {
 namespace {
 
 // The soname of Debian's libdds0, the package that gib depends on.
 constexpr char kSoname[] = "libdds.so.0";
+constexpr int kThreadingStl = 5;  // libdds's code for std::thread
 
 template <typename Function>
 void Resolve(void* library, const char* name, Function& function, std::string& fault) {
@@ -15,6 +18,7 @@ void Resolve(void* library, const char* name, Function& function, std::string& f
 }
 
 DdsLibrary Load() {
+  PrepareHeap();
   DdsLibrary dds;
   void* library = dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
@@ -23,9 +27,11 @@ DdsLibrary Load() {
     return dds;
   }
   // Kept loaded to the end of the process.
-  Resolve(library, "CalcDDtablePBN", dds.CalcDDtablePBN, dds.fault);
+  Resolve(library, "CalcDDtable", dds.CalcDDtable, dds.fault);
   Resolve(library, "ErrorMessage", dds.ErrorMessage, dds.fault);
   Resolve(library, "SetThreading", dds.SetThreading, dds.fault);
+  // Plain threads for each table, not an OpenMP pool that spins between solves.
+  if (dds.fault.empty()) dds.SetThreading(kThreadingStl);
   return dds;
 }
 

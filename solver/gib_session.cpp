@@ -7,7 +7,6 @@
 #include "runtime/line_end.h"
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
-#include "solver/start_up.h"
 #include "solver/warm_solver.h"
 
 namespace solver {
@@ -94,16 +93,13 @@ class JobSolver {
       // Once unavailable, not tried again in this run.
       warm_ = false;
     }
-    if (!prepared_) PrepareSolver();
-    prepared_ = true;
     return SolveDeal(deal, table_);
   }
 
   bool warm_;
-  bool prepared_ = false;
   bool cached_ = false;
   Deal cached_deal_;
-  TrickTable table_;
+  DdTable table_;
 };
 
 // Reads, checks and solves the job of one argument line; its result line (and echo)

@@ -1,5 +1,6 @@
 #include "solver/job_file.h"
 
+#include <bit>
 #include <cstdio>
 #include <vector>
 
@@ -99,6 +100,21 @@ std::string ReadJob(std::string_view text, Job& job) {
 }
 
 }  // namespace
+
+bool IsWholeDeal(const Deal& deal) {
+  uint16_t seen[4] = {};
+  constexpr uint16_t kRankBits = 0x7ffc;  // bits 2 to 14
+  for (const auto& hand : deal.holdings) {
+    int cards = 0;
+    for (size_t suit = 0; suit < 4; ++suit) {
+      if ((hand[suit] & ~kRankBits) != 0 || (hand[suit] & seen[suit]) != 0) return false;
+      seen[suit] = static_cast<uint16_t>(seen[suit] | hand[suit]);
+      cards += std::popcount(hand[suit]);
+    }
+    if (cards != 13) return false;
+  }
+  return true;
+}
 
 JobOrFault ParseJobFile(std::string_view text) {
   JobOrFault result;

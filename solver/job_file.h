@@ -32,6 +32,10 @@ struct JobOrFault {
   std::string fault;  // empty when the job is sound
 };
 
+// Whether the bits of the deal are 52 distinct cards, 13 in each hand, and nothing else
+// (no bit outside ranks 2 to 14). Pure.
+bool IsWholeDeal(const Deal& deal);
+
 // Checks and reads the text of a job file. Lines 1 to 4 are hand lines: a seat letter
 // (w, n, e or s, in any order, each once, either case), a blank or a tab, then the
 // spade, heart, diamond and club holdings joined by three dots (a void is empty), with

@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "solver/dds_library.h"
-
 namespace solver {
 namespace {
 
@@ -19,9 +17,10 @@ constexpr size_t kHugePage = 2 * kMiB;
 constexpr size_t kHugeRegion = 512 * kMiB;
 // glibc's largest mmap threshold: every block below it comes from the heap.
 constexpr int kMmapThreshold = 32 * kMiB;
-constexpr int kThreadingStl = 5;  // libdds's code for std::thread
 
-void HugePageHeap() {
+}  // namespace
+
+void PrepareHeap() {
   // One arena: the worker threads' blocks come from the main heap too, not from arenas
   // of their own. No trimming, and the heap grows by the whole region at once.
   mallopt(M_ARENA_MAX, 1);
@@ -36,14 +35,6 @@ void HugePageHeap() {
   mallopt(M_TOP_PAD, 0);
   const uintptr_t start = (low + kHugePage - 1) & ~(kHugePage - 1);
   if (high > start) madvise(reinterpret_cast<void*>(start), high - start, MADV_HUGEPAGE);
-}
-
-}  // namespace
-
-void PrepareSolver() {
-  HugePageHeap();
-  const DdsLibrary& dds = Dds();
-  if (dds.fault.empty()) dds.SetThreading(kThreadingStl);
 }
 
 void BinaryStandardStreams() {}

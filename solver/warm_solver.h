@@ -4,10 +4,11 @@
 
 #include "solver/dd_solve.h"
 #include "solver/job_file.h"
+#include "solver/warm_wire.h"
 
 namespace solver {
 
-// A gib process lives for one board, but libdds costs it about 20 ms to load and its
+// A gib process lives for one board, but libdds costs it about 15 ms to load and its
 // transposition tables start cold: together a quarter of a typical solve. So gib hands
 // each deal to a warm solver process of the same user, started by the first gib that
 // finds none and ended after kIdleSeconds without answering a request of that user's. It
@@ -26,17 +27,10 @@ constexpr int kIdleSeconds = 5;
 // The argument that makes gib the warm solver: "gib --serve NAME".
 constexpr char kServeOption[] = "--serve";
 
-// What asking the warm solver gave.
-enum class WarmAnswer {
-  kSolved,       // `table` holds the deal's table
-  kFault,        // the solver's libdds refused the deal; `fault` says why
-  kUnavailable,  // no warm solver could be used: solve in this process
-};
-
 // Has the warm solver solve the deal, starting it when none runs. Never stops the
 // process, and never waits long for a solver that has ended, cannot start or makes no
 // progress (kUnavailable then).
-WarmAnswer SolveWarm(const Deal& deal, TrickTable& table, std::string& fault);
+WarmAnswer SolveWarm(const Deal& deal, DdTable& table, std::string& fault);
 
 // True unless GIB_SERVER is "off".
 bool WarmSolverWanted();
@@ -46,8 +40,5 @@ bool WarmSolverWanted();
 // libdds (returns 1 if it cannot) and answers requests until kIdleSeconds pass without
 // one of its user's. Expects to run in a process of its own, started by SolveWarm.
 int ServeSolves(const std::string& name);
-
-// Whether the bits of the deal are 52 distinct cards, 13 in each hand. Pure.
-bool IsWholeDeal(const Deal& deal);
 
 }  // namespace solver

@@ -4,7 +4,7 @@
 // in) and solves its board alone.
 namespace solver {
 
-WarmAnswer SolveWarm(const Deal&, TrickTable&, std::string&) { return WarmAnswer::kUnavailable; }
+WarmAnswer SolveWarm(const Deal&, DdTable&, std::string&) { return WarmAnswer::kUnavailable; }
 
 bool WarmSolverWanted() { return false; }
 

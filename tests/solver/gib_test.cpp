@@ -12,6 +12,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,6 +23,9 @@
 #include <thread>
 #include <vector>
 
+#include "solver/dd_solve.h"
+#include "solver/job_file.h"
+#include "solver/warm_wire.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -324,6 +328,11 @@ class WarmSolver : public Gib {
                                   (endpoint.starts_with('@') ? 0 : 1));
   }
 
+  // The bytes of a request as they go on the wire.
+  static std::string Bytes(const solver::Request& request) {
+    return std::string(reinterpret_cast<const char*>(&request), sizeof request);
+  }
+
   fs::path runtime_dir() const { return dir_.path() / "run"; }
 
   std::string tag_;
@@ -389,15 +398,53 @@ TEST_F(WarmSolver, SurvivesRequestsThatAreNotWholeDealsAndAnswersThemNothing) {
     close(fd);
     return got;
   };
-  const std::string tag = "gibdeal1";
-  EXPECT_EQ(0, send(""));                             // nothing
-  EXPECT_EQ(0, send(tag + std::string(10, 'x')));     // cut short
-  EXPECT_EQ(0, send(std::string(40, '\xff')));        // no tag
-  EXPECT_EQ(0, send(tag + std::string(32, '\0')));    // no cards
-  EXPECT_EQ(0, send(tag + std::string(32, '\xff')));  // every card everywhere
+  solver::Deal every_card;
+  for (auto& hand : every_card.holdings) hand.fill(0xffff);
+  const std::string no_cards = Bytes(solver::MakeRequest(solver::Deal{}));
+  EXPECT_EQ(0, send(""));                                            // nothing
+  EXPECT_EQ(0, send(no_cards.substr(0, solver::kRequestSize / 2)));  // cut short
+  EXPECT_EQ(0, send(std::string(solver::kRequestSize, '\xff')));     // no tag
+  EXPECT_EQ(0, send(no_cards));                                      // no cards
+  EXPECT_EQ(0, send(Bytes(solver::MakeRequest(every_card))));        // every card everywhere
   // Still there, and still right.
   EXPECT_EQ(13, Solve(kTopCardsNorthSouth).at('n').at('s'));
   EXPECT_EQ(solvers, Solvers(tag_));
+}
+
+TEST_F(WarmSolver, AnswersARequestMadeByTheWireFormatWithTheDealsTable) {
+  const Table expected = Solve(kTopCardsNorthSouth);
+  const std::vector<pid_t> solvers = Solvers(tag_);
+  ASSERT_EQ(1u, solvers.size());
+  const std::string endpoint = Endpoint(solvers[0]);
+  ASSERT_FALSE(endpoint.empty());
+  std::string job;
+  for (const char seat : {'w', 'n', 'e', 's'}) {
+    job += std::string{seat, ' '} + kTopCardsNorthSouth.at(seat) + "\r\n";
+  }
+  const solver::JobOrFault parsed = solver::ParseJobFile(job + "n n\r\n");
+  ASSERT_EQ("", parsed.fault);
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  const socklen_t size = EndpointAddress(endpoint, address);
+  ASSERT_EQ(0, connect(fd, reinterpret_cast<const sockaddr*>(&address), size));
+  const std::string request = Bytes(solver::MakeRequest(parsed.job.deal));
+  EXPECT_EQ(static_cast<ssize_t>(request.size()), write(fd, request.data(), request.size()));
+  std::string answer;  // signs of life, then the reply; the solver closes after it
+  char block[512];
+  for (ssize_t got = 0; (got = read(fd, block, sizeof block)) > 0;) answer.append(block, got);
+  close(fd);
+  answer.erase(0, answer.find_first_not_of(solver::kAlive));
+  ASSERT_EQ(solver::kReplySize, answer.size());
+  solver::Reply reply;
+  std::memcpy(&reply, answer.data(), sizeof reply);
+  solver::DdTable table;
+  std::string fault;
+  ASSERT_EQ(solver::WarmAnswer::kSolved, solver::ReadReply(reply, table, fault));
+  for (const auto& [leader, strains] : expected) {
+    for (const auto& [strain, tricks] : strains) {
+      EXPECT_EQ(tricks, solver::NorthSouthTricks(table, leader, strain)) << leader << strain;
+    }
+  }
 }
 
 TEST_F(WarmSolver, EndsWhenIdleAndIsNotStartedWhenSwitchedOff) {

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "solver/warm_solver.h"
-
 namespace solver {
 namespace {
 
