@@ -10,6 +10,8 @@ namespace driver {
 // waits. When another process holds either, stops through RunAbort with "Another run of
 // Dealmint is using this directory." before touching any file; when neither can be
 // taken, stops with "Cannot lock this directory for Dealmint." (never runs unlocked).
+// On Windows, where a directory takes no byte-range lock, the one lock is a named mutex
+// standing for the directory's volume and file index, with the same two stops.
 void LockWorkingDirectory();
 
 }  // namespace driver

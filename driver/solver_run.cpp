@@ -7,10 +7,8 @@
 
 #include "bridge/chairs.h"
 #include "driver/job_files.h"
-#include "runtime/environment.h"
 #include "runtime/integer_text.h"
 #include "runtime/io_error.h"
-#include "runtime/process.h"
 #include "runtime/text_file.h"
 #include "util/run_abort.h"
 #include "util/string_helpers.h"
@@ -22,25 +20,6 @@ constexpr char kPrompt[] = "Enter argument line: ";
 constexpr int kLabelLength = 15;
 // What the output file holds until the solver command's redirection truncates it.
 constexpr char kUnwritten = 26;
-
-// The solver's environment: ours, with the running program's directory at the end of
-// PATH so that a gib installed beside dealmint is found after any the user put first.
-// A directory that is not absolute or holds a ':' would add another, relative entry (a
-// gib in the working directory would run): such a one is not added.
-std::vector<std::string> SolverEnvironment() {
-  std::vector<std::string> environment = runtime::CurrentEnvironment();
-  const std::string own_dir = runtime::ProgramDirectory();
-  if (!own_dir.starts_with('/') || own_dir.find(':') != std::string::npos) return environment;
-  for (std::string& entry : environment) {
-    if (entry.starts_with("PATH=")) {
-      if (entry.size() > 5) entry += ':';
-      entry += own_dir;
-      return environment;
-    }
-  }
-  environment.push_back("PATH=/usr/local/bin:/usr/bin:/bin:" + own_dir);
-  return environment;
-}
 
 [[noreturn]] void CannotFind(const runtime::Text& file_name) {
   util::RunAbort(runtime::Text("Cannot find 20 \"") + kPrompt + "\" lines in " + file_name + ".");
@@ -83,9 +62,7 @@ void RunSolver() {
   const int deleted = runtime::DeleteFile(kSolverOutput);
   if (deleted != 0 && deleted != 2) runtime::IoErrorStop(deleted);
   CreateSolverOutput();
-  const runtime::Text comspec = runtime::GetEnvironment("COMSPEC");
-  const std::string interpreter = comspec.empty() ? "/bin/sh" : comspec.str();
-  runtime::RunProgram(interpreter, {"-c", kSolverCommand}, SolverEnvironment());
+  RunSolverCommand();
   RemoveUnwrittenOutput();
 }
 

@@ -87,6 +87,9 @@ class TextFile {
 
   // Takes fd (closing the one held) in the given mode, with an empty buffer; -1: closed.
   void Adopt(int fd, Mode mode);
+  // Closes the descriptor: 0, or the I/O error number of a failed close (an interrupted
+  // one counts as closed); 0 for -1. Per platform.
+  static int CloseDescriptor(int fd);
   // Makes sure a byte is buffered if the file has one; false at the physical end.
   bool Fill();
   // The next byte without consuming it, or -1 at the physical end.

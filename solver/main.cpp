@@ -3,9 +3,11 @@
 #include <cstring>
 
 #include "solver/gib_session.h"
+#include "solver/start_up.h"
 #include "solver/warm_solver.h"
 
 int main(int argc, char** argv) {
+  solver::BinaryStandardStreams();
   int code = 0;
   if (argc == 3 && std::strcmp(argv[1], solver::kServeOption) == 0) {
     code = solver::ServeSolves(argv[2]);

@@ -13,4 +13,9 @@ namespace solver {
 // results. Never stops the process.
 void PrepareHeap();
 
+// Has standard input, output and error pass bytes unchanged where the C library would
+// otherwise translate line ends (Windows' text mode); nothing where it never does. Call
+// it first thing in main.
+void BinaryStandardStreams();
+
 }  // namespace solver

@@ -1,3 +1,5 @@
+#include "solver/warm_endpoint.h"
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -9,7 +11,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "solver/warm_endpoint.h"
 #include "solver/warm_socket.h"
 
 namespace solver {

@@ -1,10 +1,10 @@
+#include "solver/warm_socket.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
-
-#include "solver/warm_socket.h"
 
 namespace solver {
 

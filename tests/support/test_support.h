@@ -43,7 +43,8 @@ std::filesystem::path CorpusDir();
 // In a death test's child: standard output goes where the death test looks (stderr).
 void StdoutToStderr();
 
-// The warm solver processes ("gib --serve ...") started with GIB_SERVER=tag.
+// The warm solver processes ("gib --serve ...") started with GIB_SERVER=tag. POSIX only:
+// there is no warm solver on Windows.
 std::vector<pid_t> WarmSolvers(const std::string& tag);
 
 // The two lines util::RunAbort writes for message, byte for byte.
@@ -51,7 +52,8 @@ std::string AbortLines(std::string_view message);
 
 // A death-test pattern that matches AbortLines(message) and nothing else. Messages such
 // as hands carry dots and brackets, so every character with a meaning in a regular
-// expression is escaped.
+// expression is escaped, "]" too: GoogleTest's own expressions on Windows take no bare
+// bracket.
 std::string AbortOutput(std::string_view message);
 
 // Quotes a path for the shell.

@@ -17,8 +17,9 @@ TEST(RunAbortDeathTest, WritesTheHeadingAndTheMessageAndExitsWithOne) {
         StdoutToStderr();
         RunAbort("Unrecognized dealer: \"X\"]");
       },
+      // "\\]": GoogleTest's expressions on Windows take no bare bracket.
       testing::ExitedWithCode(1),
-      "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"]\r\n$");
+      "^Halted by URunAbor because:\r\nUnrecognized dealer: \"X\"\\]\r\n$");
   EXPECT_EXIT(
       {
         StdoutToStderr();

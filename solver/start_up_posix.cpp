@@ -37,4 +37,6 @@ void PrepareHeap() {
   if (high > start) madvise(reinterpret_cast<void*>(start), high - start, MADV_HUGEPAGE);
 }
 
+void BinaryStandardStreams() {}
+
 }  // namespace solver
