@@ -16,6 +16,9 @@ DdsLibrary Load() {
       [](ddTableDeal deal, ddTableResults* results) { return CalcDDtable(deal, results); },
       [](int code, char line[80]) { ErrorMessage(code, line); },
       [](int code) { return SetThreading(code); },
+      [](int threads) { SetMaxThreads(threads); },
+      [](ddTableDealsPBN* deals, int mode, int filter[DDS_STRAINS], ddTablesRes* results,
+         allParResults* par) { return CalcAllTablesPBN(deals, mode, filter, results, par); },
       "",
   };
 }
